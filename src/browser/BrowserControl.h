@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+class BrowserControlHost;
+class PageDocument;
+class QWidget;
+
+// The engine behind one browser view. WebEngineControl drives Qt WebEngine; the testkit's
+// FakeControl records calls and lets tests raise every report by hand.
+class BrowserControl : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    void setHost(BrowserControlHost *host) { m_host = host; }
+    BrowserControlHost *host() const { return m_host; }
+
+    // The widget that shows the page.
+    virtual QWidget *widget() = 0;
+
+    virtual void navigate(const QUrl &url) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void refresh() = 0;
+    virtual void stop() = 0;
+
+    virtual QString title() const = 0;
+    virtual QUrl url() const = 0;
+    virtual bool isLoading() const = 0;
+    // The top-level document, or null while no page is shown.
+    virtual std::shared_ptr<PageDocument> document() = 0;
+    // Gives the keyboard to the page.
+    virtual void focusPage() = 0;
+
+    // Host-information flags and download-control flags, applied to the engine and frame.
+    virtual void applyHostInfoFlags(quint32 flags) = 0;
+    virtual void applyDownloadControl(quint32 flags) = 0;
+
+private:
+    BrowserControlHost *m_host = nullptr;
+};

@@ -1,0 +1,149 @@
+#include "browser/engine/WebEngineControl.h"
+
+#include "browser/BrowserControlHost.h"
+#include "browser/HostInfoFlags.h"
+#include "browser/engine/EnginePage.h"
+#include "browser/engine/EngineProfile.h"
+#include "browser/engine/EngineWindow.h"
+
+#include <QRegularExpression>
+#include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+WebEngineControl::WebEngineControl(QObject *parent)
+    : BrowserControl(parent), m_view(new QWebEngineView), m_page(new EnginePage(engineProfile(), m_view))
+{
+    m_view->setPage(m_page);
+    connectPage();
+}
+
+WebEngineControl::~WebEngineControl()
+{
+    // The view is owned by the browser view's layout once placed; delete it only if it never was.
+    if (m_view && !m_view->parent())
+        delete m_view;
+}
+
+void WebEngineControl::connectPage()
+{
+    m_page->setNavigationFilter(
+        [this](const QUrl &url, bool isMainFrame) { return beforeNavigate(url, isMainFrame); });
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
+        m_loading = true;
+        if (host())
+            host()->controlProgressChange(0, 100);
+    });
+    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        if (host())
+            host()->controlProgressChange(progress, 100);
+    });
+    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
+        reportHistory();
+        if (host())
+            host()->controlNavigateComplete(0, url);
+    });
+    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) {
+        if (host())
+            host()->controlTitleChange(title);
+    });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) {
+        m_loading = false;
+        reportHistory();
+        if (host())
+            host()->controlDocumentComplete(0, m_page->url());
+    });
+    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString &url) {
+        if (host())
+            host()->controlStatusTextChange(url);
+    });
+    connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
+        if (host())
+            host()->controlWindowCloseRequested();
+    });
+    connect(m_page, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest &request) { newWindowRequested(request); });
+}
+
+bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
+{
+    if (!host())
+        return true;
+    return host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
+}
+
+void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
+{
+    bool cancel = false;
+    BrowserControl *target = host() ? host()->controlNewWindow(cancel) : nullptr;
+    if (cancel)
+        return;
+    auto *engineTarget = qobject_cast<WebEngineControl *>(target);
+    if (!engineTarget) {
+        // Nobody took the page: it opens in a plain window of the engine's own.
+        auto *window = new EngineWindow(request.requestedGeometry());
+        engineTarget = window->control();
+        window->show();
+    }
+    // A page that never loaded adopts the new window (keeping its opener); one in use just
+    // navigates to the requested address.
+    if (engineTarget->m_page->url().isEmpty() && !engineTarget->m_loading)
+        request.openIn(engineTarget->m_page);
+    else
+        engineTarget->navigate(request.requestedUrl());
+}
+
+void WebEngineControl::reportHistory()
+{
+    if (host())
+        host()->controlHistoryChange(m_page->history()->canGoBack(), m_page->history()->canGoForward());
+}
+
+QWidget *WebEngineControl::widget() { return m_view; }
+
+void WebEngineControl::navigate(const QUrl &url) { m_page->load(url); }
+void WebEngineControl::goBack() { m_page->triggerAction(QWebEnginePage::Back); }
+void WebEngineControl::goForward() { m_page->triggerAction(QWebEnginePage::Forward); }
+void WebEngineControl::refresh() { m_page->triggerAction(QWebEnginePage::Reload); }
+void WebEngineControl::stop() { m_page->triggerAction(QWebEnginePage::Stop); }
+
+QString WebEngineControl::title() const
+{
+    // The engine names an untitled page by its address; that is no title.
+    const QString title = m_page->title();
+    const QUrl url = m_page->url();
+    const QString bare = url.toString(QUrl::RemoveScheme).remove(QRegularExpression(QStringLiteral("^//")));
+    if (title == url.toString() || title == bare)
+        return QString();
+    return title;
+}
+
+QUrl WebEngineControl::url() const { return m_page->url(); }
+bool WebEngineControl::isLoading() const { return m_loading; }
+
+std::shared_ptr<PageDocument> WebEngineControl::document()
+{
+    return nullptr;
+}
+
+void WebEngineControl::focusPage()
+{
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void WebEngineControl::applyHostInfoFlags(quint32 flags)
+{
+    // Flat scroll bars and the forms autocomplete have no engine equivalent; the 3D border is
+    // drawn by the browser view's frame.
+    Q_UNUSED(flags);
+}
+
+void WebEngineControl::applyDownloadControl(quint32 flags)
+{
+    QWebEngineSettings *settings = m_page->settings();
+    settings->setAttribute(QWebEngineSettings::AutoLoadImages, flags & DownloadControl::Images);
+    // Videos and background sounds may start by themselves only when both are allowed.
+    const quint32 media = DownloadControl::Videos | DownloadControl::BackgroundSounds;
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, (flags & media) != media);
+}

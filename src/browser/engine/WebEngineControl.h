@@ -1,0 +1,43 @@
+#pragma once
+
+#include "browser/BrowserControl.h"
+
+class EnginePage;
+class QWebEngineNewWindowRequest;
+class QWebEngineView;
+
+// The browser control on Qt WebEngine: one view and its page.
+class WebEngineControl : public BrowserControl
+{
+    Q_OBJECT
+public:
+    explicit WebEngineControl(QObject *parent = nullptr);
+    ~WebEngineControl() override;
+
+    QWidget *widget() override;
+    void navigate(const QUrl &url) override;
+    void goBack() override;
+    void goForward() override;
+    void refresh() override;
+    void stop() override;
+    QString title() const override;
+    QUrl url() const override;
+    bool isLoading() const override;
+    std::shared_ptr<PageDocument> document() override;
+    void focusPage() override;
+    void applyHostInfoFlags(quint32 flags) override;
+    void applyDownloadControl(quint32 flags) override;
+
+    EnginePage *page() const { return m_page; }
+    QWebEngineView *view() const { return m_view; }
+
+private:
+    void connectPage();
+    bool beforeNavigate(const QUrl &url, bool isMainFrame);
+    void newWindowRequested(QWebEngineNewWindowRequest &request);
+    void reportHistory();
+
+    QWebEngineView *m_view;
+    EnginePage *m_page;
+    bool m_loading = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class PageElement;
+class PageWindow;
+
+// The document of a page or frame as the page tools and typing aids use it. Editing commands
+// go by name ("Bold", "SelectAll", "CUT", "PASTE" ...), compared without regard to case.
+class PageDocument
+{
+public:
+    virtual ~PageDocument() = default;
+
+    // The focused element of this document (a FRAME or IFRAME when the focus is inside one),
+    // or the body when nothing has the focus; null when the document is gone.
+    virtual std::shared_ptr<PageElement> activeElement() = 0;
+    virtual std::shared_ptr<PageWindow> parentWindow() = 0;
+    virtual QString url() = 0;
+
+    virtual bool execCommand(const QString &command, bool showUserInterface = false,
+                             const QString &value = QString()) = 0;
+    virtual bool queryCommandSupported(const QString &command) = 0;
+    virtual bool queryCommandEnabled(const QString &command) = 0;
+    virtual bool queryCommandState(const QString &command) = 0;
+    virtual QString queryCommandValue(const QString &command) = 0;
+
+    // The visible text of the body, lines separated by line feeds.
+    virtual QString bodyInnerText() = 0;
+    // Document colours as colour text ("#rrggbb" or a colour name).
+    virtual QString bgColor() = 0;
+    virtual bool setBgColor(const QString &colour) = 0;
+    virtual QString fgColor() = 0;
+    virtual bool setFgColor(const QString &colour) = 0;
+};

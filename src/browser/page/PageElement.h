@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class PageForm;
+class PageTextRange;
+class PageWindow;
+
+// One element of a page document. Members that do not apply to the element's kind (the value
+// of a DIV, the window of an INPUT) fail softly: reads give an empty value, writes return false
+// and object reads return null, so callers skip what is not of the kind they need.
+class PageElement : public std::enable_shared_from_this<PageElement>
+{
+public:
+    virtual ~PageElement() = default;
+
+    // Upper-case tag name ("INPUT", "TEXTAREA", "IFRAME", ...).
+    virtual QString tagName() const = 0;
+    // Attribute by name, compared without regard to case; empty when absent. For "TYPE" of an
+    // INPUT the effective type is given ("text" for a box without the attribute).
+    virtual QString getAttribute(const QString &name) const = 0;
+    virtual bool isSameNode(const PageElement &other) const = 0;
+
+    // Text boxes, text areas, file inputs, buttons, selects and option buttons.
+    virtual QString name() const = 0;
+    virtual QString value() const = 0;
+    virtual bool setValue(const QString &value) = 0;
+    virtual std::shared_ptr<PageForm> form() const = 0;
+
+    // Text boxes and text areas: the selection, in characters of value().
+    virtual int selectionStart() const = 0;
+    virtual int selectionEnd() const = 0;
+    virtual bool setSelectionRange(int start, int end) = 0;
+    // Replaces the characters [start, end) of the value, leaving the selection after them.
+    virtual bool replaceRange(int start, int end, const QString &text) = 0;
+    // A range over the whole value of a text box or text area.
+    std::shared_ptr<PageTextRange> createTextRange();
+
+    // Selects.
+    virtual int selectedIndex() const = 0;
+    virtual bool setSelectedIndex(int index) = 0;
+
+    // Check boxes and radio buttons.
+    virtual bool checked() const = 0;
+    virtual bool setChecked(bool checked) = 0;
+
+    // FRAME and IFRAME: the window shown in the frame.
+    virtual std::shared_ptr<PageWindow> contentWindow() const = 0;
+
+    virtual bool focus() = 0;
+    virtual bool scrollIntoView() = 0;
+
+    // Text box or text area (INPUT of a text-like type, or TEXTAREA).
+    bool isTextField() const;
+};

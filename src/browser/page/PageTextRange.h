@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class PageElement;
+
+// A text range inside one text box or text area, in the manner of the classic document model:
+// two character offsets into the field's value that move, collapse, read and replace text, and
+// select themselves (which places the caret). Only the "character" unit is known; other units
+// move nothing. Offsets are kept inside the field's current value on every use.
+class PageTextRange
+{
+public:
+    PageTextRange(std::shared_ptr<PageElement> field, int start, int end);
+
+    std::shared_ptr<PageTextRange> duplicate() const;
+    int start() const { return m_start; }
+    int end() const { return m_end; }
+
+    QString text() const;
+    // Replaces the range's text; the range then collapses after the new text.
+    bool setText(const QString &text);
+
+    // Collapses to the start (or end), then moves by count units; returns the units moved.
+    int move(const QString &unit, int count);
+    // Moves one end by count units; the other end follows when they would cross.
+    int moveStart(const QString &unit, int count);
+    int moveEnd(const QString &unit, int count);
+    void collapse(bool toStart = true);
+
+    bool select();
+    bool scrollIntoView();
+
+private:
+    int clampToValue(int offset, int length) const;
+    int fieldLength() const;
+
+    std::shared_ptr<PageElement> m_field;
+    int m_start;
+    int m_end;
+};
