@@ -18,6 +18,8 @@ public:
     virtual std::shared_ptr<PageElement> activeElement() = 0;
     virtual std::shared_ptr<PageWindow> parentWindow() = 0;
     virtual QString url() = 0;
+    // The element with the given id attribute, or null.
+    virtual std::shared_ptr<PageElement> elementById(const QString &id) = 0;
 
     virtual bool execCommand(const QString &command, bool showUserInterface = false,
                              const QString &value = QString()) = 0;

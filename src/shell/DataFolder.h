@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps its data files: $KESTREL_DATA_DIR when set; else the executable's
+// folder when it is writable (portable use); else $XDG_DATA_HOME/kestrel-browser. The folder
+// is created when missing.
+namespace DataFolder {
+QString path();
+// The path of a data file: the folder followed directly by the name.
+QString filePath(const QString &fileName);
+}
