@@ -1,3 +1,4 @@
+#include "browser/TKestrelWB.h"
 #include "browser/TfrmKestrelBrowser.h"
 
 #include <QApplication>
@@ -8,6 +9,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("kestrel-browser"));
     TfrmKestrelBrowser window;
+    const QStringList arguments = app.arguments();
+    if (arguments.size() > 1)
+        window.browser()->Navigate(arguments.at(1));
+    else
+        window.browser()->GoHome();
     window.show();
     return app.exec();
 }

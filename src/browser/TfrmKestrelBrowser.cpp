@@ -13,5 +13,4 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(QWidget *parent)
         setWindowTitle(QStringLiteral("Kestrel Browser - [") + title + QStringLiteral("]"));
     });
     resize(1024, 768);
-    m_browser->GoHome();
 }
