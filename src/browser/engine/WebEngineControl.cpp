@@ -50,6 +50,7 @@ void WebEngineControl::connectPage()
     });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) {
         m_loading = false;
+        m_navigationPending = false;
         reportHistory();
         if (host())
             host()->controlDocumentComplete(0, m_page->url());
@@ -70,7 +71,10 @@ bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 {
     if (!host())
         return true;
-    return host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
+    const bool proceed = host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
+    if (isMainFrame)
+        m_navigationPending = false;
+    return proceed;
 }
 
 void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
@@ -88,7 +92,7 @@ void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
     }
     // A page that never loaded adopts the new window (keeping its opener); one in use just
     // navigates to the requested address.
-    if (engineTarget->m_page->url().isEmpty() && !engineTarget->m_loading)
+    if (engineTarget->m_page->url().isEmpty() && !engineTarget->isLoading())
         request.openIn(engineTarget->m_page);
     else
         engineTarget->navigate(request.requestedUrl());
@@ -102,7 +106,12 @@ void WebEngineControl::reportHistory()
 
 QWidget *WebEngineControl::widget() { return m_view; }
 
-void WebEngineControl::navigate(const QUrl &url) { m_page->load(url); }
+void WebEngineControl::navigate(const QUrl &url)
+{
+    // Busy from the request on: the engine reports the start of the load only later.
+    m_navigationPending = true;
+    m_page->load(url);
+}
 void WebEngineControl::goBack() { m_page->triggerAction(QWebEnginePage::Back); }
 void WebEngineControl::goForward() { m_page->triggerAction(QWebEnginePage::Forward); }
 void WebEngineControl::refresh() { m_page->triggerAction(QWebEnginePage::Reload); }
@@ -120,7 +129,7 @@ QString WebEngineControl::title() const
 }
 
 QUrl WebEngineControl::url() const { return m_page->url(); }
-bool WebEngineControl::isLoading() const { return m_loading; }
+bool WebEngineControl::isLoading() const { return m_loading || m_navigationPending; }
 
 std::shared_ptr<PageDocument> WebEngineControl::document()
 {

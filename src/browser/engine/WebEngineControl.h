@@ -40,4 +40,5 @@ private:
     QWebEngineView *m_view;
     EnginePage *m_page;
     bool m_loading = false;
+    bool m_navigationPending = false;
 };
