@@ -26,7 +26,7 @@ const QString WorldClip = QStringLiteral(":/animation/WORLD.gif");
 
 TabbedBrowser::TabbedBrowser(QMainWindow &window, CommandRegistry &commands, SettingsStore &settings,
                              Prompter &prompter, std::function<bool()> closing, TabSet::ViewFactory createView)
-    : QObject(&window), m_window(window), m_commands(commands), m_pageControl(new PageControl(&window)),
+    : m_window(window), m_commands(commands), m_pageControl(new PageControl(&window)),
       m_status(new StatusArea(&window)), m_animationBand(new QWidget(&window)),
       m_animation(new BusyAnimation(m_animationBand, m_animationBand)), m_address(new QComboBox(&window))
 {
@@ -39,7 +39,6 @@ TabbedBrowser::TabbedBrowser(QMainWindow &window, CommandRegistry &commands, Set
     bandLayout->setContentsMargins(0, 0, 0, 0);
     bandLayout->addWidget(m_animation);
     m_animation->setObjectName(QStringLiteral("Animate1"));
-    m_animation->open(WorldClip);
 
     m_address->setObjectName(QStringLiteral("cboURLAddress"));
     m_address->setEditable(true);
@@ -53,7 +52,7 @@ TabbedBrowser::TabbedBrowser(QMainWindow &window, CommandRegistry &commands, Set
     m_events = std::make_unique<PageEvents>(*m_tabs, *m_chrome, settings, std::move(closing));
     m_tabCommands = std::make_unique<TabCommands>(commands, *m_tabs);
     m_navigationCommands = std::make_unique<NavigationCommands>(commands, *m_tabs, *m_chrome);
-    m_menus = new TabMenus(commands, *m_tabCommands, *m_tabs, &window);
+    m_menus = std::make_unique<TabMenus>(commands, *m_tabCommands, *m_tabs, &window);
     m_tabs->setSheetPopupMenu(m_menus->PopupMenuTabSheet());
 
     createMenus();
@@ -65,6 +64,11 @@ TabbedBrowser::~TabbedBrowser()
 {
     // Views go first, while everything their events reach still exists.
     m_tabs.reset();
+}
+
+void TabbedBrowser::selectBusyAnimation()
+{
+    m_animation->open(WorldClip);
 }
 
 void TabbedBrowser::createMenus()

@@ -35,6 +35,9 @@ public:
                   std::function<bool()> closing, TabSet::ViewFactory createView = {});
     ~TabbedBrowser() override;
 
+    // Selects the busy animation "WORLD".
+    void selectBusyAnimation();
+
     TabSet &tabs() const { return *m_tabs; }
     PageEvents &events() const { return *m_events; }
     TabMenus &menus() const { return *m_menus; }
@@ -64,6 +67,6 @@ private:
     std::unique_ptr<PageEvents> m_events;
     std::unique_ptr<TabCommands> m_tabCommands;
     std::unique_ptr<NavigationCommands> m_navigationCommands;
-    TabMenus *m_menus = nullptr;
+    std::unique_ptr<TabMenus> m_menus;
     std::unique_ptr<MainWindowKeys> m_keys;
 };

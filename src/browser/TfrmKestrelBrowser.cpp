@@ -1,15 +1,15 @@
 #include "browser/TfrmKestrelBrowser.h"
 
-#include "browser/StartPage.h"
-#include "browser/TKestrelWB.h"
+#include "browser/TabbedBrowser.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
 
 TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *parent)
-    : QMainWindow(parent), m_controlFactory(std::move(controlFactory))
+    : QMainWindow(parent), m_controlFactory(std::move(controlFactory)), m_prompter(this)
 {
     setWindowTitle(QStringLiteral("Kestrel Browser"));
+    CreateTabSet();
     FormCreate();
 }
 
@@ -36,6 +36,7 @@ void TfrmKestrelBrowser::FormShow()
 
 void TfrmKestrelBrowser::closeEvent(QCloseEvent *event)
 {
+    Closing = true;
     WriteWindowSettings();
     event->accept();
 }
@@ -48,23 +49,5 @@ void TfrmKestrelBrowser::OpenFirstTabs()
 
 void TfrmKestrelBrowser::OpenAddressInNewTab(const QString &address)
 {
-    // One browser view serves as the only tab until the tab set holds several.
-    if (!m_browser) {
-        m_browser = CreateBrowserView();
-        setCentralWidget(m_browser);
-    }
-    if (address.isEmpty())
-        m_browser->GoHome();
-    else
-        m_browser->Navigate(address);
-}
-
-TKestrelWB *TfrmKestrelBrowser::CreateBrowserView()
-{
-    auto *view = new TKestrelWB(this, m_controlFactory ? m_controlFactory() : nullptr);
-    view->setHomepage(productStartPage());
-    connect(view, &TKestrelWB::TitleChange, this, [this](TKestrelWB *, const QString &title) {
-        setWindowTitle(QStringLiteral("Kestrel Browser - [") + title + QStringLiteral("]"));
-    });
-    return view;
+    AddBrowserTab(address);
 }

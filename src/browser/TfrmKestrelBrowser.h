@@ -2,6 +2,8 @@
 
 #include "shell/OpenRequestFilter.h"
 #include "shell/SettingsStore.h"
+#include "ui/CommandRegistry.h"
+#include "ui/QtPrompter.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -11,6 +13,7 @@
 
 class BrowserControl;
 class TKestrelWB;
+class TabbedBrowser;
 
 // The main window of the browser. It owns the settings store object for the whole run, reads
 // its settings when it is created and writes them back when it closes.
@@ -24,7 +27,6 @@ public:
     explicit TfrmKestrelBrowser(ControlFactory controlFactory = {}, QWidget *parent = nullptr);
     ~TfrmKestrelBrowser() override;
 
-    TKestrelWB *browser() const { return m_browser; }
     SettingsStore &store() { return m_store; }
 
     // --- Settings read at creation, written at close ---
@@ -47,6 +49,18 @@ public:
 
     // Opens the address (the homepage when empty) in a new, active tab.
     void OpenAddressInNewTab(const QString &address);
+
+    // --- The tab set ---
+    // The one way to open an address in a new, active tab: an empty address opens the
+    // homepage, an empty caption gives "Browser <number> Loading...".
+    void AddBrowserTab(const QString &address, const QString &caption = QString());
+    // The browser view of the active tab, or null.
+    TKestrelWB *GetActiveBrowser() const;
+    TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
+    CommandRegistry &commands() { return m_commands; }
+
+    // Set once the window's close has been accepted.
+    bool Closing = false;
 
 signals:
     // The first tabs are open: requests from outside can be taken from now on.
@@ -84,10 +98,14 @@ private:
     void WriteTabPosition();          // "Tab Position" from the tab set
     void WriteToolBarStyle();         // "ToolBarMain" from the button bar (toolbars and bands)
 
-    TKestrelWB *CreateBrowserView();
+    // The tab set with its page events, status display, commands, menus and keys.
+    void CreateTabSet();
+    TKestrelWB *CreateBrowserView(QWidget *sheet);
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
+    QtPrompter m_prompter;
+    CommandRegistry m_commands;
     OpenRequestFilter m_openRequests;
     std::optional<QString> m_commandLineAddress;
     bool m_shownBefore = false;
@@ -98,5 +116,5 @@ private:
     QStringList m_financeSearchTerms;
     QStringList m_typedUrls;
 
-    TKestrelWB *m_browser = nullptr;
+    std::unique_ptr<TabbedBrowser> m_tabbed;
 };

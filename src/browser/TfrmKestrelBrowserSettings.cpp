@@ -1,6 +1,7 @@
 // The main window's settings: what it reads when it is created and writes when it closes.
 #include "browser/TfrmKestrelBrowser.h"
 
+#include "browser/TabbedBrowser.h"
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
@@ -14,6 +15,8 @@ namespace {
 const QString &Main = SettingsStore::MainSection;
 const QString SearchWidth = QStringLiteral("SearchWidth");
 const QString QuoteWidth = QStringLiteral("QuoteWidth");
+const QString TabMultiline = QStringLiteral("Tab Multiline");
+const QString TabPosition = QStringLiteral("Tab Position");
 
 QString mainSubkey(const char *name)
 {
@@ -41,7 +44,10 @@ void TfrmKestrelBrowser::FormCreate()
 
 void TfrmKestrelBrowser::CreateTypingAidTable() {}
 
-void TfrmKestrelBrowser::SelectBusyAnimation() {}
+void TfrmKestrelBrowser::SelectBusyAnimation()
+{
+    m_tabbed->selectBusyAnimation();
+}
 
 void TfrmKestrelBrowser::ReadSearchBoxWidths()
 {
@@ -98,7 +104,11 @@ void TfrmKestrelBrowser::ReadHistoryLists()
     m_store.readList(mainSubkey("TypedURLs"), m_typedUrls);
 }
 
-void TfrmKestrelBrowser::ApplyTabArrangement() {}
+void TfrmKestrelBrowser::ApplyTabArrangement()
+{
+    m_tabbed->tabs().applyStoredArrangement(m_store.readBool(Main, TabMultiline, false),
+                                            m_store.readString(Main, TabPosition, QStringLiteral("Top")));
+}
 
 void TfrmKestrelBrowser::InstallPageKeyFilter() {}
 
@@ -119,8 +129,14 @@ void TfrmKestrelBrowser::WriteWindowSettings()
     m_store.writeList(mainSubkey("TypedURLs"), m_typedUrls);
 }
 
-void TfrmKestrelBrowser::WriteTabMultiline() {}
+void TfrmKestrelBrowser::WriteTabMultiline()
+{
+    m_store.writeBool(Main, TabMultiline, m_tabbed->tabs().isMultiLine());
+}
 
-void TfrmKestrelBrowser::WriteTabPosition() {}
+void TfrmKestrelBrowser::WriteTabPosition()
+{
+    m_store.writeString(Main, TabPosition, m_tabbed->tabs().tabPositionName());
+}
 
 void TfrmKestrelBrowser::WriteToolBarStyle() {}

@@ -12,10 +12,11 @@ namespace {
 constexpr int FixedTabsMenuEntries = 3;
 }
 
-TabMenus::TabMenus(CommandRegistry &commands, TabCommands &tabCommands, TabSet &tabs, QWidget *parent)
-    : QObject(parent), m_commands(commands), m_tabCommands(tabCommands), m_tabs(tabs),
-      m_sheetMenu(new QMenu(parent)), m_tabsMenu(new QMenu(QStringLiteral("&Tabs"), parent)),
-      m_browserTabsMenu(new QMenu(QStringLiteral("&Browser Tabs"), parent))
+TabMenus::TabMenus(CommandRegistry &commands, TabCommands &tabCommands, TabSet &tabs, QWidget *menuParent)
+    : m_commands(commands), m_tabCommands(tabCommands), m_tabs(tabs),
+      m_sheetMenu(new QMenu(menuParent)),
+      m_tabsMenu(new QMenu(QStringLiteral("&Tabs"), menuParent)),
+      m_browserTabsMenu(new QMenu(QStringLiteral("&Browser Tabs"), menuParent))
 {
     m_sheetMenu->setObjectName(QStringLiteral("PopupMenuTabSheet"));
     m_sheetMenu->addAction(m_commands.createAction(CommandIds::CloseTab, m_sheetMenu, QStringLiteral("&Close Top Page")));

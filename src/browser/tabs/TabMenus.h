@@ -15,7 +15,8 @@ class TabMenus : public QObject
 {
     Q_OBJECT
 public:
-    TabMenus(CommandRegistry &commands, TabCommands &tabCommands, TabSet &tabs, QWidget *parent);
+    // The menus are children of menuParent.
+    TabMenus(CommandRegistry &commands, TabCommands &tabCommands, TabSet &tabs, QWidget *menuParent);
 
     QMenu *PopupMenuTabSheet() const { return m_sheetMenu; }
     QMenu *PopupMenuTabs() const { return m_tabsMenu; }
