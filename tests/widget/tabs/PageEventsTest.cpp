@@ -1,10 +1,9 @@
-#include "TabRig.h"
-
 #include "browser/HostInfoFlags.h"
 #include "browser/status/BrowserChrome.h"
 #include "browser/status/BusyAnimation.h"
 #include "browser/status/PageEvents.h"
 #include "browser/status/StatusArea.h"
+#include "testkit/TabSetRig.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "ui/CommandIds.h"
@@ -21,7 +20,7 @@ private slots:
 
     void aBackgroundTabChangesOnlyItsOwnTab()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("https://front.test/")});
         rig.tabs().AddBrowserTab(QStringLiteral("http://back.test/"));
         rig.fake(1)->loadPage(QUrl(QStringLiteral("http://back.test/")), QStringLiteral("Back page"));
@@ -58,7 +57,7 @@ private slots:
 
     void theActiveTabDrivesTheWindow()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QStringLiteral("https://x.test/"));
         FakeControl *page = rig.fake(0);
         page->raiseBeforeNavigate(QUrl(QStringLiteral("https://x.test/")));
@@ -89,7 +88,7 @@ private slots:
 
     void aTitleThatIsAnAddressLeavesTheTabCaption()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QStringLiteral("http://x.test/"));
         rig.fake(0)->raiseBeforeNavigate(QUrl(QStringLiteral("http://x.test/")));
         rig.fake(0)->raiseTitleChange(QStringLiteral("See HTTP://x.test/ now"));
@@ -99,7 +98,7 @@ private slots:
 
     void longTitlesAreCutToTheSetLength()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         const QString title35 = QString(35, QLatin1Char('t'));
         rig.fake(0)->raiseTitleChange(title35);
@@ -123,7 +122,7 @@ private slots:
         QCOMPARE(PageEvents::gaugePercent(0, 100), 0);
         QCOMPARE(PageEvents::gaugePercent(2147483647, 1), 100);
 
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         rig.fake(0)->raiseProgressChange(1, 3);
         QCOMPARE(rig.browser->status()->gauge(), 33);
@@ -133,7 +132,7 @@ private slots:
 
     void onlyLeavingForAnotherPageHandsThePageOn()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         FakeControl *page = rig.fake(0);
         QSignalSpy leaving(&rig.browser->events(), &PageEvents::PageLeaving);
@@ -163,7 +162,7 @@ private slots:
 
     void documentCompletionNamesTheTabFromItsPage()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         rig.tabs().AddBrowserTab(QString());
         FakeControl *page = rig.fake(1);
@@ -196,7 +195,7 @@ private slots:
 
     void reportsFromAViewOffTheTabsAreIgnored()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         QWidget elsewhere;
         auto *loose = new TKestrelWB(&elsewhere, std::make_unique<FakeControl>());
@@ -214,7 +213,7 @@ private slots:
 
     void hostInformationIsReadAfreshAtEveryRequest()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         FakeControl *page = rig.fake(0);
         QCOMPARE(page->raiseHostInfoRequest(), HostInfoFlags::EnableFormsAutoComplete);
@@ -228,7 +227,7 @@ private slots:
 
     void navigationCommandsActOnTheActiveBrowser()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         rig.tabs().AddBrowserTab(QString());
         FakeControl *active = rig.fake(1);

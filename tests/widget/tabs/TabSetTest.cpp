@@ -1,9 +1,8 @@
-#include "TabRig.h"
-
 #include "browser/StartPage.h"
 #include "browser/status/BusyAnimation.h"
 #include "browser/status/StatusArea.h"
 #include "browser/tabs/TabMenus.h"
+#include "testkit/TabSetRig.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "ui/CommandIds.h"
@@ -24,7 +23,7 @@ private slots:
 
     void aNewTabNavigatesAndBecomesActive()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QStringLiteral("http://example.test/a"));
         QCOMPARE(rig.tabs().count(), 1);
         QCOMPARE(rig.pages().activeIndex(), 0);
@@ -46,7 +45,7 @@ private slots:
 
     void theHomepageSettingIsReadForEveryTab()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.setSetting(QStringLiteral("Homepage"), QStringLiteral("http://home.test/"));
         rig.tabs().AddBrowserTab(QString());
         QCOMPARE(rig.view(0)->Homepage(), QStringLiteral("http://home.test/"));
@@ -63,7 +62,7 @@ private slots:
 
     void newTabFallsBackToTheStartPageForABlankHomepage()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.setSetting(QStringLiteral("Homepage"), QStringLiteral("   "));
         rig.commands.trigger(CommandIds::NewTab);
         QCOMPARE(rig.tabs().count(), 1);
@@ -76,7 +75,7 @@ private slots:
 
     void closingTheOnlyTabIsRefusedAndClosingNoTabOpensOne()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.commands.trigger(CommandIds::CloseTab);
         QCOMPARE(rig.tabs().count(), 1);
         QCOMPARE(rig.fake(0)->navigations, (QList<QUrl>{home(), home()}));
@@ -89,7 +88,7 @@ private slots:
 
     void closingGoesBackToThePreviouslyShownTab()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/")});
         rig.tabs().SelectTab(0);
@@ -105,7 +104,7 @@ private slots:
 
     void closingNeverPicksTheClosedTabOrOneBeyondTheEnd()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/"), QStringLiteral("http://d.test/")});
         // d was shown after c: closing d goes to c, which then names the old index of d.
@@ -127,7 +126,7 @@ private slots:
 
     void closeAllKeepsTheFirstTabOnItsHomepageOnlyOnYes()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/")});
         for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Cancel}) {
@@ -147,7 +146,7 @@ private slots:
 
     void movingAndSteppingStopAtTheEndsOrWrap()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/")});
         BrowserTab *c = rig.tabs().tabAt(2);
@@ -170,7 +169,7 @@ private slots:
 
     void aPositionChangeRecreatesTheTabsOnTheirAddresses()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/")});
         rig.tabs().SelectTab(0);
@@ -207,7 +206,7 @@ private slots:
 
     void lineModeCommandsAreIgnoredWhenTheyChangeNothingOrTabsAreAtTheSide()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/")});
         QPointer<BrowserTab> tab = rig.tabs().tabAt(0);
         rig.commands.trigger(CommandIds::SingleLine);
@@ -241,7 +240,7 @@ private slots:
 
     void theStoredArrangementIsTakenAtStartAndNamedAtClose()
     {
-        TabRig rig;
+        TabSetRig rig;
         TabSet &tabs = rig.tabs();
         tabs.applyStoredArrangement(true, QStringLiteral("BOTTOM"));
         QVERIFY(tabs.isMultiLine());
@@ -262,7 +261,7 @@ private slots:
 
     void theTabsMenuListsEveryTabAfterItsFixedEntries()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.tabs().AddBrowserTab(QString());
         rig.tabs().AddBrowserTab(QString());
         rig.tabs().setCaption(rig.tabs().tabAt(1), QStringLiteral("Q&A"));
@@ -286,7 +285,7 @@ private slots:
 
     void theSheetPopupHoldsItsEntriesInOrder()
     {
-        TabRig rig;
+        TabSetRig rig;
         QMenu *popup = rig.browser->menus().PopupMenuTabSheet();
         QStringList texts;
         for (QAction *action : popup->actions())
@@ -305,7 +304,7 @@ private slots:
 
     void aPageClosingItsWindowClosesOnlyItsOwnTab()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("http://a.test/"), QStringLiteral("http://b.test/"),
                         QStringLiteral("http://c.test/")});
         QPointer<TKestrelWB> background = rig.view(0);
@@ -330,7 +329,7 @@ private slots:
 
     void showingATabBringsItsStateToTheWindow()
     {
-        TabRig rig;
+        TabSetRig rig;
         rig.openLoaded({QStringLiteral("https://secure.test/"), QStringLiteral("http://plain.test/")});
         rig.fake(0)->raiseHistoryChange(true, false);
         rig.fake(0)->setBusy(true);

@@ -12,8 +12,9 @@
 #include <QMainWindow>
 #include <memory>
 
-// A main window's tab set on fake browser controls, with scripted dialogs and fresh settings.
-struct TabRig
+// A main window's tab set with scripted dialogs and fresh settings, its views on fake browser
+// controls unless a test gives its own view factory.
+struct TabSetRig
 {
     QMainWindow window;
     CommandRegistry commands;
@@ -22,14 +23,18 @@ struct TabRig
     bool closing = false;
     std::unique_ptr<TabbedBrowser> browser;
 
-    TabRig()
+    explicit TabSetRig(TabSet::ViewFactory createView = fakeViews())
     {
         settings.clearSection(SettingsStore::MainSection);
         browser = std::make_unique<TabbedBrowser>(
-            window, commands, settings, prompter, [this] { return closing; },
-            [](QWidget *sheet) { return new TKestrelWB(sheet, std::make_unique<FakeControl>()); });
+            window, commands, settings, prompter, [this] { return closing; }, std::move(createView));
         browser->selectBusyAnimation();
         window.resize(800, 600);
+    }
+
+    static TabSet::ViewFactory fakeViews()
+    {
+        return [](QWidget *sheet) { return new TKestrelWB(sheet, std::make_unique<FakeControl>()); };
     }
 
     TabSet &tabs() const { return browser->tabs(); }
