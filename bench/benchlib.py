@@ -41,7 +41,10 @@ class BeaconServer:
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
                 self.end_headers()
-                self.wfile.write(body)
+                try:
+                    self.wfile.write(body)
+                except (BrokenPipeError, ConnectionResetError):
+                    pass  # the program quit while a page still asked for something
 
             def log_message(self, *args):
                 pass
