@@ -179,12 +179,16 @@ void TabStrip::paintTab(QPainter &painter, int index)
     // Side tabs are never drawn by the control: a draw request there switches drawing back.
     if (m_owner.ownerDraw() && m_owner.isVertical())
         m_owner.setOwnerDraw(false);
-    const bool ownerDrawn = m_owner.ownerDraw();
 
+    // Styles draw a tab as a tab bar's single line would hold it, from the line's origin; so
+    // each tab is drawn from its own.
+    painter.save();
+    painter.translate(rect.topLeft());
+    const QRect local(QPoint(0, 0), rect.size());
     QStyleOptionTab option;
     option.initFrom(this);
     option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-    option.rect = rect;
+    option.rect = local;
     option.shape = shapeFor(m_owner.tabPosition());
     option.position = QStyleOptionTab::Middle;
     if (index == m_owner.activeIndex())
@@ -192,12 +196,13 @@ void TabStrip::paintTab(QPainter &painter, int index)
     if (index == m_hot)
         option.state |= QStyle::State_MouseOver;
     style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
-    if (ownerDrawn) {
-        paintOwnerDrawnCaption(painter, index, rect);
+    if (m_owner.ownerDraw()) {
+        paintOwnerDrawnCaption(painter, index, local);
     } else {
         option.text = withoutMnemonics(m_owner.caption(index));
         style()->drawControl(QStyle::CE_TabBarTabLabel, &option, &painter, this);
     }
+    painter.restore();
 }
 
 void TabStrip::paintOwnerDrawnCaption(QPainter &painter, int index, const QRect &rect)
@@ -207,14 +212,15 @@ void TabStrip::paintOwnerDrawnCaption(QPainter &painter, int index, const QRect 
     // The inside of the tab, within its border.
     const QRect inside = bottom ? rect.adjusted(3, 1, -3, -3) : rect.adjusted(3, 3, -3, -1);
     const QString caption = m_owner.caption(index);
-    const QSize textSize(fontMetrics().horizontalAdvance(caption), fontMetrics().height());
+    const QFontMetrics metrics = fontMetrics();
+    const QSize textSize(metrics.horizontalAdvance(caption), metrics.height());
     const QPoint origin = TabCaption::ownerDrawOrigin(inside, textSize, active, bottom);
 
     painter.save();
     painter.setClipRect(inside, Qt::IntersectClip);
     painter.fillRect(inside, palette().button());
     painter.setPen(active ? ActiveCaptionColour : palette().color(QPalette::ButtonText));
-    painter.drawText(QRect(origin, textSize), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    painter.drawText(origin + QPoint(0, metrics.ascent()), caption);
     painter.restore();
 }
 
