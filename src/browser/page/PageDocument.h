@@ -30,9 +30,16 @@ public:
 
     // The visible text of the body, lines separated by line feeds.
     virtual QString bodyInnerText() = 0;
-    // Document colours as colour text ("#rrggbb" or a colour name).
+    // Document colours as colour text ("#rrggbb" or a colour name), read back as they were set;
+    // empty when the page sets none. A frameset document has none and refuses them.
     virtual QString bgColor() = 0;
     virtual bool setBgColor(const QString &colour) = 0;
     virtual QString fgColor() = 0;
     virtual bool setFgColor(const QString &colour) = 0;
+    virtual QString linkColor() = 0;
+    virtual bool setLinkColor(const QString &colour) = 0;
+    virtual QString alinkColor() = 0;
+    virtual bool setAlinkColor(const QString &colour) = 0;
+    virtual QString vlinkColor() = 0;
+    virtual bool setVlinkColor(const QString &colour) = 0;
 };
