@@ -21,6 +21,8 @@ public:
     // The element with the given id attribute, or null.
     virtual std::shared_ptr<PageElement> elementById(const QString &id) = 0;
 
+    // Runs a command on the document's selection; false when the command is not enabled or
+    // its value is not understood, and then nothing changes.
     virtual bool execCommand(const QString &command, bool showUserInterface = false,
                              const QString &value = QString()) = 0;
     virtual bool queryCommandSupported(const QString &command) = 0;
