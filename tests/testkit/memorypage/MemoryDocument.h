@@ -12,7 +12,9 @@ class MemoryPageFocus;
 // The document of an in-memory page or frame. Focus follows the engine: focusing an element
 // makes its document the focused one and clears the focused element of the document that had
 // the focus before; a document whose own element does not have the focus reports the FRAME or
-// IFRAME on the way to the focused document, else its body.
+// IFRAME on the way to the focused document, else its body. Like the engine, a document whose
+// frame element itself took the focus keeps reporting it while the focus moves on inside
+// another of its frames.
 class MemoryDocument final : public PageDocument, public std::enable_shared_from_this<MemoryDocument>
 {
 public:
