@@ -317,15 +317,6 @@ void MemoryElement::setDocument(const std::shared_ptr<MemoryDocument> &document)
     }
 }
 
-bool MemoryElement::isInclusiveAncestorOf(const MemoryElement &other) const
-{
-    for (const MemoryElement *node = &other; node; node = node->parent().get()) {
-        if (node == this)
-            return true;
-    }
-    return false;
-}
-
 QString MemoryElement::inputType() const
 {
     return isInput() ? MemoryInputType::effective(attribute(QStringLiteral("type"))) : QString();

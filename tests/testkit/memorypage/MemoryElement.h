@@ -52,7 +52,6 @@ public:
     std::shared_ptr<MemoryDocument> document() const { return m_document.lock(); }
     // Places this element and everything below it in `document`.
     void setDocument(const std::shared_ptr<MemoryDocument> &document);
-    bool isInclusiveAncestorOf(const MemoryElement &other) const;
 
     // Kinds and states.
     // The lower-case effective type of an INPUT; empty for other elements.
