@@ -33,10 +33,20 @@ void PageTextRange::keepInsideValue()
     m_end = std::clamp(m_end, m_start, length);
 }
 
-int PageTextRange::movedOffset(int offset, int count, int length)
+PageTextRange::Step PageTextRange::movedOffset(int offset, int count, const QString &value)
 {
-    const long long target = static_cast<long long>(offset) + count;
-    return static_cast<int>(std::clamp<long long>(target, 0, length));
+    // A CR LF pair is one character to a text range, as it is one line break to the user.
+    const auto isPair = [&value](qsizetype at) {
+        return at >= 0 && at + 1 < value.size() && value.at(at) == QLatin1Char('\r') &&
+               value.at(at + 1) == QLatin1Char('\n');
+    };
+    qsizetype position = offset;
+    int units = 0;
+    for (; count > 0 && position < value.size(); --count, ++units)
+        position += isPair(position) ? 2 : 1;
+    for (; count < 0 && position > 0; ++count, --units)
+        position -= isPair(position - 2) ? 2 : 1;
+    return {static_cast<int>(position), units};
 }
 
 QString PageTextRange::text() const
@@ -65,10 +75,9 @@ int PageTextRange::move(const QString &unit, int count)
     collapse(true);
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = movedOffset(m_start, count, fieldLength());
-    const int moved = target - m_start;
-    m_start = m_end = target;
-    return moved;
+    const Step step = movedOffset(m_start, count, m_field ? m_field->value() : QString());
+    m_start = m_end = step.offset;
+    return step.units;
 }
 
 int PageTextRange::moveStart(const QString &unit, int count)
@@ -76,11 +85,10 @@ int PageTextRange::moveStart(const QString &unit, int count)
     keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = movedOffset(m_start, count, fieldLength());
-    const int moved = target - m_start;
-    m_start = target;
+    const Step step = movedOffset(m_start, count, m_field ? m_field->value() : QString());
+    m_start = step.offset;
     m_end = std::max(m_end, m_start);
-    return moved;
+    return step.units;
 }
 
 int PageTextRange::moveEnd(const QString &unit, int count)
@@ -88,11 +96,10 @@ int PageTextRange::moveEnd(const QString &unit, int count)
     keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = movedOffset(m_end, count, fieldLength());
-    const int moved = target - m_end;
-    m_end = target;
+    const Step step = movedOffset(m_end, count, m_field ? m_field->value() : QString());
+    m_end = step.offset;
     m_start = std::min(m_start, m_end);
-    return moved;
+    return step.units;
 }
 
 void PageTextRange::collapse(bool toStart)

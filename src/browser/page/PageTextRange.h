@@ -8,7 +8,8 @@ class PageElement;
 // A text range inside one text box or text area, in the manner of the classic document model:
 // two character offsets into the field's value that move, collapse, read and replace text, and
 // select themselves (which places the caret). Only the "character" unit is known; other units
-// move nothing. Offsets are kept inside the field's current value on every use.
+// move nothing, and a CR LF pair moves as one character. Offsets are kept inside the field's
+// current value on every use.
 class PageTextRange
 {
 public:
@@ -37,7 +38,12 @@ private:
     int fieldLength() const;
     // Brings offsets left beyond a value that has since become shorter back inside it.
     void keepInsideValue();
-    static int movedOffset(int offset, int count, int length);
+    struct Step
+    {
+        int offset;
+        int units;
+    };
+    static Step movedOffset(int offset, int count, const QString &value);
 
     std::shared_ptr<PageElement> m_field;
     int m_start;
