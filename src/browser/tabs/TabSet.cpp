@@ -36,9 +36,9 @@ TabSet::TabSet(PageControl &pages, SettingsStore &settings, Prompter &prompter, 
 TabSet::~TabSet()
 {
     for (int i = count() - 1; i >= 0; --i) {
-        BrowserTab *tab = tabAt(i);
-        delete tab->browser();
-        delete tab;
+        if (BrowserTab *tab = tabAt(i))
+            delete tab->browser();
+        delete m_pages.page(i);
     }
 }
 
@@ -183,7 +183,7 @@ void TabSet::CloseAllTabs()
     if (m_prompter.question(QStringLiteral("Are you sure you want to close all browser tabs?")) != Prompter::Answer::Yes)
         return;
     for (int i = count() - 1; i >= 1; --i)
-        delete tabAt(i);
+        delete m_pages.page(i);
     if (count() > 0)
         m_pages.setActiveIndex(0);
     if (TKestrelWB *view = GetActiveBrowser())
@@ -229,11 +229,12 @@ void TabSet::rebuild(const std::function<void()> &change)
 {
     QStringList addresses;
     for (int i = 0; i < count(); ++i) {
-        if (TKestrelWB *view = tabAt(i)->browser())
+        BrowserTab *tab = tabAt(i);
+        if (TKestrelWB *view = tab ? tab->browser() : nullptr)
             addresses.append(view->LocationURL());
     }
     while (count() > 0)
-        delete tabAt(0);
+        delete m_pages.page(0);
     change();
     for (const QString &address : std::as_const(addresses))
         AddBrowserTab(address);
