@@ -27,8 +27,6 @@ public:
     explicit TfrmKestrelBrowser(ControlFactory controlFactory = {}, QWidget *parent = nullptr);
     ~TfrmKestrelBrowser() override;
 
-    SettingsStore &store() { return m_store; }
-
     // --- Settings read at creation, written at close ---
     int searchWidth() const { return m_searchWidth; }
     int quoteWidth() const { return m_quoteWidth; }

@@ -12,7 +12,7 @@ const QSize Screen(1366, 768);
 const QRect Desktop(0, 0, 1366, 768);
 }
 
-// The main window's stored place: defaults, the maximized state, and values that cannot be used.
+// The main window's stored place: values that cannot be used, and the write-back when maximized.
 class WindowPlacementTest : public QObject
 {
     Q_OBJECT
@@ -23,36 +23,6 @@ class WindowPlacementTest : public QObject
 
 private slots:
     void init() { failOnQtWarnings(); }
-
-    void aFreshUserGetsEightyPercentAtTheTopLeft()
-    {
-        const SettingsStore store = freshStore();
-        const WindowPlacement placement = WindowPlacement::read(store, Screen, Desktop);
-        QVERIFY(!placement.maximized);
-        // 1366 x 0.8 = 1092.8 and 768 x 0.8 = 614.4, rounded.
-        QCOMPARE(placement.geometry, QRect(0, 0, 1093, 614));
-    }
-
-    void storedValuesAreTaken()
-    {
-        SettingsStore store = freshStore();
-        store.writeInteger(Main, QStringLiteral("Top"), 40);
-        store.writeInteger(Main, QStringLiteral("Left"), 30);
-        store.writeInteger(Main, QStringLiteral("Width"), 900);
-        store.writeInteger(Main, QStringLiteral("Height"), 500);
-        QCOMPARE(WindowPlacement::read(store, Screen, Desktop).geometry, QRect(30, 40, 900, 500));
-    }
-
-    void maximizedIgnoresTheOtherKeys()
-    {
-        SettingsStore store = freshStore();
-        store.writeString(Main, QStringLiteral("Maximized"), QStringLiteral("1"));
-        store.writeInteger(Main, QStringLiteral("Top"), 40);
-        store.writeInteger(Main, QStringLiteral("Width"), 900);
-        const WindowPlacement placement = WindowPlacement::read(store, Screen, Desktop);
-        QVERIFY(placement.maximized);
-        QCOMPARE(placement.geometry, QRect(0, 0, 1093, 614));
-    }
 
     void unusableValuesAreMended_data()
     {
