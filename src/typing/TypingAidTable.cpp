@@ -58,17 +58,13 @@ QString TypingAidTable::header(Section section)
     return QStringLiteral("[Personal Info]");
 }
 
-TypingAidTable::Section TypingAidTable::sectionOf(TypingAid aid)
+std::optional<TypingAidTable::Section> TypingAidTable::sectionNamed(const QString &header)
 {
-    switch (aid) {
-    case TypingAid::QuickLinks:
-        return Section::QuickLinks;
-    case TypingAid::QuickWords:
-        return Section::QuickWords;
-    case TypingAid::QuickCorrect:
-        break;
+    for (int section = 0; section < SectionCount; ++section) {
+        if (header == TypingAidTable::header(static_cast<Section>(section)))
+            return static_cast<Section>(section);
     }
-    return Section::QuickCorrect;
+    return std::nullopt;
 }
 
 void TypingAidTable::LoadTypingAids()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "typing/TypingAid.h"
-
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -27,7 +25,8 @@ public:
     const QString &dataFolder() const { return m_dataFolder; }
 
     static QString header(Section section);
-    static Section sectionOf(TypingAid aid);
+    // The section a header line names, or nothing for any other text.
+    static std::optional<Section> sectionNamed(const QString &header);
 
     // The whole table, by line position.
     const QStringList &lines() const { return m_lines; }
