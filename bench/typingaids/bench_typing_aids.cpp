@@ -89,23 +89,25 @@ int main(int argc, char **argv)
     QRandomGenerator random(20261208);
     TypingAidTable table(folder.path());
 
-    writeLists(folder.path(), {TypingAidFiles::QuickCorrect}, 100000, random);
-    const double oneFile = medianMs([&] { table.LoadTypingAids(); });
-    std::printf("typingaids: LoadTypingAids, one 100,000-line list: median %.1f ms over %d runs\n", oneFile, Runs);
-
-    writeLists(folder.path(), QList<QString>(std::begin(listFiles), std::end(listFiles)), 100000, random);
-    const double fiveFiles = medianMs([&] { table.LoadTypingAids(); });
-    std::printf("typingaids: LoadTypingAids, five 100,000-line lists: median %.1f ms over %d runs\n", fiveFiles, Runs);
-
     SettingsStore settings(QDir(folder.path()).filePath(QStringLiteral("registry.ini")));
     SilentPrompter prompter;
-    const double window = medianMs([&] {
+    const auto openWindow = [&] {
         TfrmAutocomplete setup(folder.path(), settings, prompter, [](const QString &, int, int) {});
         setup.show();
         QCoreApplication::processEvents();
-    });
+    };
+
+    writeLists(folder.path(), {TypingAidFiles::QuickCorrect}, 100000, random);
+    std::printf("typingaids: LoadTypingAids, one 100,000-line list: median %.1f ms over %d runs\n",
+                medianMs([&] { table.LoadTypingAids(); }), Runs);
+    std::printf("typingaids: Auto Complete Setup opened on one 100,000-line list: median %.1f ms over %d runs\n",
+                medianMs(openWindow), Runs);
+
+    writeLists(folder.path(), QList<QString>(std::begin(listFiles), std::end(listFiles)), 100000, random);
+    std::printf("typingaids: LoadTypingAids, five 100,000-line lists: median %.1f ms over %d runs\n",
+                medianMs([&] { table.LoadTypingAids(); }), Runs);
     std::printf("typingaids: Auto Complete Setup opened on five 100,000-line lists: median %.1f ms over %d runs\n",
-                window, Runs);
+                medianMs(openWindow), Runs);
 
     writeLists(folder.path(), QList<QString>(std::begin(listFiles), std::end(listFiles)), 10000, random);
     table.LoadTypingAids();

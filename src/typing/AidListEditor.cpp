@@ -1,11 +1,13 @@
 #include "typing/AidListEditor.h"
 
+#include "typing/CaseFold.h"
 #include "typing/NameValueLine.h"
 #include "typing/OneLine.h"
 #include "typing/TypingAidFiles.h"
 #include "ui/Prompter.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 bool captionLess(const AidListEditor::Entry &a, const AidListEditor::Entry &b)
@@ -20,25 +22,42 @@ void AidListEditor::load(const QStringList &fileLines)
 {
     m_entries.clear();
     m_selected = -1;
-    QStringList lines = fileLines;
-    TypingAidFiles::sortCaseInsensitive(lines);
-    m_entries.reserve(lines.size());
-    for (const QString &line : lines) {
+    // The captions folded once, for a sort that compares them plainly.
+    std::vector<Entry> entries;
+    std::vector<QString> keys;
+    entries.reserve(fileLines.size());
+    keys.reserve(fileLines.size());
+    const auto append = [&](Entry entry) {
+        keys.push_back(caseFolded(entry.caption));
+        entries.push_back(std::move(entry));
+    };
+    for (const QString &line : fileLines) {
         if (m_kind == Kind::Completion) {
             // A blank line completes nothing.
             if (!line.trimmed().isEmpty())
-                m_entries.push_back({line, {}, {}});
+                append({line, {}, {}});
             continue;
         }
-        NameValueLine split = NameValueLine::split(line);
+        const NameValueLine split = NameValueLine::split(line);
         if (split.name.isEmpty())
             continue;
         if (m_kind == Kind::QuickInsert)
-            m_entries.push_back({InsertCaptionPrefix + split.name, split.value, split.name});
+            append({InsertCaptionPrefix + split.name, split.value, split.name});
         else
-            m_entries.push_back({split.name, split.value, {}});
+            append({split.name, split.value, {}});
     }
-    std::stable_sort(m_entries.begin(), m_entries.end(), captionLess);
+    // One sort gives the order of sorting the lines and then the entries by caption: lines
+    // whose names differ only in case follow their values.
+    std::vector<int> order(entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int byCaption = QString::compare(keys[a], keys[b], Qt::CaseSensitive);
+        return byCaption != 0 ? byCaption < 0
+                              : QString::compare(entries[a].value, entries[b].value, Qt::CaseInsensitive) < 0;
+    });
+    m_entries.reserve(entries.size());
+    for (int index : order)
+        m_entries.push_back(std::move(entries[index]));
 }
 
 QStringList AidListEditor::fileLines() const

@@ -30,8 +30,8 @@ public:
     Kind kind() const { return m_kind; }
     bool hasValue() const { return m_kind != Kind::Completion; }
 
-    // Fills the list from the lines of its file: every line of the completion list; the lines
-    // of the other lists that have a name, sorted without regard to case.
+    // Fills the list from the lines of its file, sorted without regard to case: every line of
+    // the completion list that is not blank, the lines of the other lists that have a name.
     void load(const QStringList &fileLines);
     // The lines of the file: the completion list in list order, the others sorted.
     QStringList fileLines() const;

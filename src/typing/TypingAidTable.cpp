@@ -1,33 +1,16 @@
 #include "typing/TypingAidTable.h"
 
+#include "typing/CaseFold.h"
 #include "typing/NameValueLine.h"
 #include "typing/TypingAidFiles.h"
 
 #include <algorithm>
 
 namespace {
-// Folds every code point alone, as QString::compare(..., Qt::CaseInsensitive) does, so that
-// two names compare equal there exactly when their keys are equal.
-QString foldedKey(QStringView text)
+// Names that compare equal without regard to case hash equal.
+size_t nameHash(QStringView name)
 {
-    QString key;
-    key.reserve(text.size());
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        char32_t code = text[i].unicode();
-        if (QChar::isHighSurrogate(code) && i + 1 < size && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        code = QChar::toCaseFolded(code);
-        if (QChar::requiresSurrogates(code)) {
-            key += QChar(QChar::highSurrogate(code));
-            key += QChar(QChar::lowSurrogate(code));
-        } else {
-            key += QChar(char16_t(code));
-        }
-    }
-    return key;
+    return qHash(caseFolded(name));
 }
 
 struct ListFile
@@ -105,14 +88,11 @@ void TypingAidTable::buildIndex()
         for (int line = range.begin; line < range.end; ++line) {
             const QStringView name = NameValueLine::nameOf(m_lines.at(line));
             if (!name.isEmpty())
-                m_index.push_back({foldedKey(name), line});
+                m_index.push_back({nameHash(name), line});
         }
     }
-    // By name, then by line: the first entry of a run of equal names is the first in the table.
-    std::sort(m_index.begin(), m_index.end(), [](const IndexEntry &a, const IndexEntry &b) {
-        const int order = QString::compare(a.key, b.key, Qt::CaseSensitive);
-        return order != 0 ? order < 0 : a.line < b.line;
-    });
+    // By name hash, then by line: within a run of equal hashes the table order is kept.
+    std::sort(m_index.begin(), m_index.end());
 }
 
 bool TypingAidTable::hasSection(Section section) const
@@ -125,24 +105,23 @@ const QStringList &TypingAidTable::sectionLines(Section section) const
     return m_sections[static_cast<int>(section)].lines;
 }
 
-std::optional<int> TypingAidTable::firstLineNamed(const QString &name, int fromLine) const
+std::optional<int> TypingAidTable::firstLineNamed(const QString &name, int fromLine, int toLine) const
 {
     if (name.isEmpty())
         return std::nullopt;
-    const QString key = foldedKey(name);
-    const auto found = std::lower_bound(m_index.begin(), m_index.end(), std::pair(&key, fromLine),
-                                        [](const IndexEntry &entry, const std::pair<const QString *, int> &wanted) {
-                                            const int order = QString::compare(entry.key, *wanted.first, Qt::CaseSensitive);
-                                            return order != 0 ? order < 0 : entry.line < wanted.second;
-                                        });
-    if (found == m_index.end() || found->key != key)
-        return std::nullopt;
-    return found->line;
+    const size_t hash = nameHash(name);
+    // Lines of other names may share the hash: each candidate is checked by its name.
+    for (auto entry = std::lower_bound(m_index.begin(), m_index.end(), IndexEntry{hash, fromLine});
+         entry != m_index.end() && entry->nameHash == hash && entry->line < toLine; ++entry) {
+        if (NameValueLine::nameOf(m_lines.at(entry->line)).compare(name, Qt::CaseInsensitive) == 0)
+            return entry->line;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> TypingAidTable::valueOf(const QString &name) const
 {
-    const std::optional<int> line = firstLineNamed(name, 0);
+    const std::optional<int> line = firstLineNamed(name, 0, static_cast<int>(m_lines.size()));
     if (!line)
         return std::nullopt;
     return NameValueLine::split(m_lines.at(*line)).value;
@@ -153,8 +132,8 @@ std::optional<QString> TypingAidTable::valueOf(const QString &name, Section sect
     const SectionRange &range = m_sections[static_cast<int>(section)];
     if (!range.present)
         return std::nullopt;
-    const std::optional<int> line = firstLineNamed(name, range.begin);
-    if (!line || *line >= range.end)
+    const std::optional<int> line = firstLineNamed(name, range.begin, range.end);
+    if (!line)
         return std::nullopt;
     return NameValueLine::split(m_lines.at(*line)).value;
 }

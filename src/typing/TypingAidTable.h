@@ -51,14 +51,15 @@ private:
     };
     struct IndexEntry
     {
-        QString key; // the case-folded name
+        size_t nameHash; // of the case-folded name
         int line;
+        auto operator<=>(const IndexEntry &) const = default;
     };
 
     void appendSection(Section section, const QStringList &lines);
     void buildIndex();
-    // The first index entry at or after line for key, or none.
-    std::optional<int> firstLineNamed(const QString &name, int fromLine) const;
+    // The first line in [fromLine, toLine) named name, or none.
+    std::optional<int> firstLineNamed(const QString &name, int fromLine, int toLine) const;
 
     QString m_dataFolder;
     QStringList m_lines;
