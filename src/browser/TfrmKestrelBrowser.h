@@ -25,7 +25,6 @@ public:
     ~TfrmKestrelBrowser() override;
 
     TKestrelWB *browser() const { return m_browser; }
-    SettingsStore &store() { return m_store; }
 
     // --- Settings read at creation, written at close ---
     int searchWidth() const { return m_searchWidth; }
