@@ -23,65 +23,83 @@ std::shared_ptr<PageTextRange> PageTextRange::duplicate() const
 
 int PageTextRange::fieldLength() const
 {
-    return static_cast<int>(m_field->value().size());
+    return m_field ? static_cast<int>(m_field->value().size()) : 0;
 }
 
-int PageTextRange::clampToValue(int offset, int length) const
+void PageTextRange::keepInsideValue()
 {
-    return std::clamp(offset, 0, length);
+    const int length = fieldLength();
+    m_start = std::clamp(m_start, 0, length);
+    m_end = std::clamp(m_end, m_start, length);
+}
+
+PageTextRange::Step PageTextRange::movedOffset(int offset, int count, const QString &value)
+{
+    // A CR LF pair is one character to a text range, as it is one line break to the user.
+    const auto isPair = [&value](qsizetype at) {
+        return at >= 0 && at + 1 < value.size() && value.at(at) == QLatin1Char('\r') &&
+               value.at(at + 1) == QLatin1Char('\n');
+    };
+    qsizetype position = offset;
+    int units = 0;
+    for (; count > 0 && position < value.size(); --count, ++units)
+        position += isPair(position) ? 2 : 1;
+    for (; count < 0 && position > 0; ++count, --units)
+        position -= isPair(position - 2) ? 2 : 1;
+    return {static_cast<int>(position), units};
 }
 
 QString PageTextRange::text() const
 {
+    if (!m_field)
+        return QString();
     const QString value = m_field->value();
     const int length = static_cast<int>(value.size());
-    const int start = clampToValue(m_start, length);
-    const int end = clampToValue(m_end, length);
+    const int start = std::clamp(m_start, 0, length);
+    const int end = std::clamp(m_end, start, length);
     return value.mid(start, end - start);
 }
 
 bool PageTextRange::setText(const QString &text)
 {
-    const int length = fieldLength();
-    const int start = clampToValue(m_start, length);
-    const int end = clampToValue(m_end, length);
-    if (!m_field->replaceRange(start, end, text))
+    keepInsideValue();
+    if (!m_field || !m_field->replaceRange(m_start, m_end, text))
         return false;
-    m_start = m_end = start + static_cast<int>(text.size());
+    m_start = m_end = m_start + static_cast<int>(text.size());
     return true;
 }
 
 int PageTextRange::move(const QString &unit, int count)
 {
+    keepInsideValue();
     collapse(true);
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_start + count, fieldLength());
-    const int moved = target - m_start;
-    m_start = m_end = target;
-    return moved;
+    const Step step = movedOffset(m_start, count, m_field ? m_field->value() : QString());
+    m_start = m_end = step.offset;
+    return step.units;
 }
 
 int PageTextRange::moveStart(const QString &unit, int count)
 {
+    keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_start + count, fieldLength());
-    const int moved = target - m_start;
-    m_start = target;
+    const Step step = movedOffset(m_start, count, m_field ? m_field->value() : QString());
+    m_start = step.offset;
     m_end = std::max(m_end, m_start);
-    return moved;
+    return step.units;
 }
 
 int PageTextRange::moveEnd(const QString &unit, int count)
 {
+    keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_end + count, fieldLength());
-    const int moved = target - m_end;
-    m_end = target;
+    const Step step = movedOffset(m_end, count, m_field ? m_field->value() : QString());
+    m_end = step.offset;
     m_start = std::min(m_start, m_end);
-    return moved;
+    return step.units;
 }
 
 void PageTextRange::collapse(bool toStart)
@@ -94,11 +112,11 @@ void PageTextRange::collapse(bool toStart)
 
 bool PageTextRange::select()
 {
-    const int length = fieldLength();
-    return m_field->setSelectionRange(clampToValue(m_start, length), clampToValue(m_end, length));
+    keepInsideValue();
+    return m_field && m_field->setSelectionRange(m_start, m_end);
 }
 
 bool PageTextRange::scrollIntoView()
 {
-    return m_field->scrollIntoView();
+    return m_field && m_field->scrollIntoView();
 }

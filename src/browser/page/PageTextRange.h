@@ -8,10 +8,12 @@ class PageElement;
 // A text range inside one text box or text area, in the manner of the classic document model:
 // two character offsets into the field's value that move, collapse, read and replace text, and
 // select themselves (which places the caret). Only the "character" unit is known; other units
-// move nothing. Offsets are kept inside the field's current value on every use.
+// move nothing, and a CR LF pair moves as one character. Offsets are kept inside the field's
+// current value on every use.
 class PageTextRange
 {
 public:
+    // A range without a field reads empty and fails every change.
     PageTextRange(std::shared_ptr<PageElement> field, int start, int end);
 
     std::shared_ptr<PageTextRange> duplicate() const;
@@ -22,7 +24,7 @@ public:
     // Replaces the range's text; the range then collapses after the new text.
     bool setText(const QString &text);
 
-    // Collapses to the start (or end), then moves by count units; returns the units moved.
+    // Collapses to the start, then moves by count units; returns the units moved.
     int move(const QString &unit, int count);
     // Moves one end by count units; the other end follows when they would cross.
     int moveStart(const QString &unit, int count);
@@ -33,8 +35,15 @@ public:
     bool scrollIntoView();
 
 private:
-    int clampToValue(int offset, int length) const;
     int fieldLength() const;
+    // Brings offsets left beyond a value that has since become shorter back inside it.
+    void keepInsideValue();
+    struct Step
+    {
+        int offset;
+        int units;
+    };
+    static Step movedOffset(int offset, int count, const QString &value);
 
     std::shared_ptr<PageElement> m_field;
     int m_start;
