@@ -1,0 +1,180 @@
+#include "browser/BrowserControl.h"
+#include "browser/NewWindowPolicy.h"
+#include "browser/TKestrelWB.h"
+#include "shell/SettingsStore.h"
+#include "testkit/TestEnvironment.h"
+#include "testkit/TestRegistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+// A view without an engine: only whether its page is loading matters here.
+class LoadingStateControl : public BrowserControl
+{
+public:
+    bool loading = false;
+
+    QWidget *widget() override { return &m_widget; }
+    void navigate(const QUrl &) override {}
+    void goBack() override {}
+    void goForward() override {}
+    void refresh() override {}
+    void stop() override {}
+    QString title() const override { return QString(); }
+    QUrl url() const override { return QUrl(); }
+    bool isLoading() const override { return loading; }
+    std::shared_ptr<PageDocument> document() override { return nullptr; }
+    void focusPage() override {}
+    void applyHostInfoFlags(quint32) override {}
+    void applyDownloadControl(quint32) override {}
+
+private:
+    QWidget m_widget;
+};
+}
+
+class NewWindowPolicyTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<NewWindowPolicy> m_policy;
+    // What the "New Window" dialog stores when it is shown; nothing when unset.
+    std::optional<int> m_dialogChoice;
+    int m_asked = 0;
+    TKestrelWB *m_newTabView = nullptr;
+    int m_tabsOpened = 0;
+
+    void store(int newWindow, bool dontAsk)
+    {
+        m_settings->writeInteger(SettingsStore::MainSection, QStringLiteral("New Window"), newWindow);
+        m_settings->writeBool(SettingsStore::MainSection, QStringLiteral("New Window Dialog"), dontAsk);
+    }
+
+private slots:
+    void init()
+    {
+        failOnQtWarnings();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("registry.ini")));
+        m_dialogChoice.reset();
+        m_asked = 0;
+        m_tabsOpened = 0;
+        m_newTabView = nullptr;
+        m_policy = std::make_unique<NewWindowPolicy>(
+            *m_settings,
+            [this] {
+                ++m_asked;
+                if (m_dialogChoice)
+                    m_settings->writeInteger(SettingsStore::MainSection, QStringLiteral("New Window"), *m_dialogChoice);
+            },
+            [this] {
+                ++m_tabsOpened;
+                return m_newTabView;
+            });
+    }
+
+    void withDefaultSettingsTheDialogAsksAndItsChoiceApplies()
+    {
+        QCOMPARE(m_policy->decide(false), NewWindowPolicy::Outcome::OwnWindow);
+        QCOMPARE(m_asked, 1);
+        m_dialogChoice = NewWindowPolicy::NewBrowserTab;
+        QCOMPARE(m_policy->decide(false), NewWindowPolicy::Outcome::NewTab);
+        QCOMPARE(m_asked, 2);
+    }
+
+    void storedChoiceAppliesSilently_data()
+    {
+        QTest::addColumn<int>("newWindow");
+        QTest::addColumn<NewWindowPolicy::Outcome>("outcome");
+        QTest::newRow("same window") << 1 << NewWindowPolicy::Outcome::SameView;
+        QTest::newRow("new tab") << 2 << NewWindowPolicy::Outcome::NewTab;
+        QTest::newRow("default browser") << 3 << NewWindowPolicy::Outcome::OwnWindow;
+        QTest::newRow("do not open") << 4 << NewWindowPolicy::Outcome::Suppressed;
+        QTest::newRow("no choice") << 0 << NewWindowPolicy::Outcome::OwnWindow;
+        QTest::newRow("unknown") << 9 << NewWindowPolicy::Outcome::OwnWindow;
+    }
+
+    void storedChoiceAppliesSilently()
+    {
+        QFETCH(int, newWindow);
+        QFETCH(NewWindowPolicy::Outcome, outcome);
+        store(newWindow, true);
+        QCOMPARE(m_policy->decide(false), outcome);
+        QCOMPARE(m_asked, 0);
+    }
+
+    void requestsWhileLoadingNeverAskNorUseTheViewOrATab_data()
+    {
+        QTest::addColumn<int>("newWindow");
+        QTest::addColumn<NewWindowPolicy::Outcome>("outcome");
+        QTest::newRow("same window") << 1 << NewWindowPolicy::Outcome::OwnWindow;
+        QTest::newRow("new tab") << 2 << NewWindowPolicy::Outcome::OwnWindow;
+        QTest::newRow("default browser") << 3 << NewWindowPolicy::Outcome::OwnWindow;
+        QTest::newRow("do not open") << 4 << NewWindowPolicy::Outcome::Suppressed;
+    }
+
+    void requestsWhileLoadingNeverAskNorUseTheViewOrATab()
+    {
+        QFETCH(int, newWindow);
+        QFETCH(NewWindowPolicy::Outcome, outcome);
+        for (const bool dontAsk : {false, true}) {
+            store(newWindow, dontAsk);
+            QCOMPARE(m_policy->decide(true), outcome);
+        }
+        QCOMPARE(m_asked, 0);
+    }
+
+    void handlerHandsOverTheReceivingView()
+    {
+        auto control = std::make_unique<LoadingStateControl>();
+        LoadingStateControl *senderControl = control.get();
+        TKestrelWB sender(nullptr, std::move(control));
+        TKestrelWB tabView(nullptr, std::make_unique<LoadingStateControl>());
+        m_newTabView = &tabView;
+
+        auto run = [this, &sender](TKestrelWB *&newView, bool &cancel) {
+            newView = nullptr;
+            cancel = false;
+            m_policy->handle(&sender, newView, cancel);
+        };
+        TKestrelWB *newView = nullptr;
+        bool cancel = false;
+
+        store(NewWindowPolicy::SameWindow, true);
+        run(newView, cancel);
+        QCOMPARE(newView, &sender);
+        QVERIFY(!cancel);
+
+        store(NewWindowPolicy::NewBrowserTab, true);
+        run(newView, cancel);
+        QCOMPARE(newView, &tabView);
+        QVERIFY(!cancel);
+        QCOMPARE(m_tabsOpened, 1);
+
+        // While loading the same choice leaves the page to the engine's own window.
+        senderControl->loading = true;
+        run(newView, cancel);
+        QVERIFY(!newView);
+        QVERIFY(!cancel);
+        QCOMPARE(m_tabsOpened, 1);
+
+        store(NewWindowPolicy::DoNotOpen, true);
+        run(newView, cancel);
+        QVERIFY(!newView);
+        QVERIFY(cancel);
+
+        // A request from no view is left alone.
+        newView = &tabView;
+        cancel = false;
+        m_policy->handle(nullptr, newView, cancel);
+        QCOMPARE(newView, &tabView);
+        QVERIFY(!cancel);
+    }
+};
+
+KESTREL_TEST(NewWindowPolicyTest)
+#include "NewWindowPolicyTest.moc"
