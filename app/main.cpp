@@ -1,19 +1,69 @@
-#include "browser/TKestrelWB.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "platform/InstanceLock.h"
+#include "shell/DdeServiceName.h"
+#include "shell/InstanceNames.h"
+#include "shell/InstanceServer.h"
+#include "shell/SecondInstance.h"
+#include "shell/TSplashForm.h"
+#include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <optional>
+
+namespace {
+// Offers to make the program the default browser when it is not and "DefaultBrowserCheck" is on.
+void CheckDefaultBrowser() {}
+// Creates the favorites drop-down window, shown and hidden for the whole run.
+void CreateFavoritesWindow() {}
+// Creates the translation window, shown and hidden for the whole run.
+void CreateTranslateWindow() {}
+}
 
 int main(int argc, char **argv)
 {
+    // The first argument is only ever an address. Qt is given none of the arguments, so no
+    // address can pass for one of its options.
+    const std::optional<QString> address =
+        argc > 1 ? std::optional<QString>(QString::fromLocal8Bit(argv[1])) : std::nullopt;
+    static char programName[] = "kestrel-browser";
+    int qtArgc = 1;
+    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, qtArgv);
+
+    // Single instance: whoever holds the lock is the first instance. A later start hands over
+    // its address and ends without reading settings or making windows.
+    InstanceLock lock(InstanceNames::lockPath());
+    if (!lock.tryLock() && !lock.failed()) {
+        QtPrompter prompter;
+        SecondInstance(InstanceNames::socketPath(), prompter).run(address);
+        return 0;
+    }
+    InstanceServer server(ddeServiceName(QCoreApplication::applicationFilePath()));
+    // Without its socket the instance runs unprotected and lets later starts run in full too.
+    if (lock.isLocked() && !server.listen(InstanceNames::socketPath()))
+        lock.unlock();
+
     app.setApplicationName(QStringLiteral("kestrel-browser"));
+    app.setDesktopFileName(QStringLiteral("kestrel-browser"));
+    CheckDefaultBrowser();
+
+    auto *splash = new TSplashForm;
+    splash->showNow();
     TfrmKestrelBrowser window;
-    const QStringList arguments = app.arguments();
-    if (arguments.size() > 1)
-        window.browser()->Navigate(arguments.at(1));
-    else
-        window.browser()->GoHome();
+    window.setCommandLineAddress(address);
+    CreateFavoritesWindow();
+    CreateTranslateWindow();
+
+    QObject::connect(&server, &InstanceServer::addressReceived, &window, &TfrmKestrelBrowser::WMCopyData);
+    QObject::connect(&server, &InstanceServer::showRequested, &window, &TfrmKestrelBrowser::ShowInstanceRequest);
+    QObject::connect(&server, &InstanceServer::openRequested, &window,
+                     &TfrmKestrelBrowser::WWW_OpenURLExecuteMacro);
+    // Requests that came while the program started are opened once the first tabs are there.
+    QObject::connect(&window, &TfrmKestrelBrowser::firstTabsOpened, &server,
+                     &InstanceServer::startDelivering, Qt::QueuedConnection);
+
     window.show();
+    splash->startUpFinished();
     return app.exec();
 }

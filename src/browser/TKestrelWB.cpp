@@ -1,15 +1,13 @@
 #include "browser/TKestrelWB.h"
 
 #include "browser/BrowserControl.h"
+#include "browser/CommandState.h"
 #include "browser/HostInfoFlags.h"
 #include "browser/engine/WebEngineControl.h"
 
 #include <QVBoxLayout>
 
 namespace {
-constexpr int CommandForward = 1;
-constexpr int CommandBack = 2;
-
 QUrl addressToUrl(const QString &address)
 {
     return QUrl::fromUserInput(address.trimmed());
@@ -156,11 +154,11 @@ void TKestrelWB::controlHistoryChange(bool canGoBack, bool canGoForward)
 {
     if (canGoForward != m_canGoForward) {
         m_canGoForward = canGoForward;
-        emit CommandStateChange(this, CommandForward, canGoForward);
+        emit CommandStateChange(this, CommandState::Forward, canGoForward);
     }
     if (canGoBack != m_canGoBack) {
         m_canGoBack = canGoBack;
-        emit CommandStateChange(this, CommandBack, canGoBack);
+        emit CommandStateChange(this, CommandState::Back, canGoBack);
     }
 }
 

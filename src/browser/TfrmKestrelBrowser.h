@@ -1,18 +1,102 @@
 #pragma once
 
-#include <QMainWindow>
+#include "shell/OpenRequestFilter.h"
+#include "shell/SettingsStore.h"
 
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class BrowserControl;
 class TKestrelWB;
 
-// The main window of the browser.
+// The main window of the browser. It owns the settings store object for the whole run, reads
+// its settings when it is created and writes them back when it closes.
 class TfrmKestrelBrowser : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmKestrelBrowser(QWidget *parent = nullptr);
+    // Makes the engine control of each new browser view; empty: Qt WebEngine.
+    using ControlFactory = std::function<std::unique_ptr<BrowserControl>()>;
+
+    explicit TfrmKestrelBrowser(ControlFactory controlFactory = {}, QWidget *parent = nullptr);
+    ~TfrmKestrelBrowser() override;
 
     TKestrelWB *browser() const { return m_browser; }
+    SettingsStore &store() { return m_store; }
+
+    // --- Settings read at creation, written at close ---
+    int searchWidth() const { return m_searchWidth; }
+    int quoteWidth() const { return m_quoteWidth; }
+    const QStringList &searchTerms() const { return m_searchTerms; }
+    const QStringList &financeSearchTerms() const { return m_financeSearchTerms; }
+    const QStringList &typedUrls() const { return m_typedUrls; }
+
+    // --- Addresses from outside: the command line, later starts and the shell ---
+    // The first command-line argument, handled on every show after the first tabs.
+    void setCommandLineAddress(const std::optional<QString> &address) { m_commandLineAddress = address; }
+    OpenRequestFilter &openRequests() { return m_openRequests; }
+    // An address handed over by a later start: a new active tab, and the window to the front.
+    void WMCopyData(const QString &address);
+    // A later start asks to see the program: restored if minimized, and to the front.
+    void ShowInstanceRequest();
+    // The shell's open request, its lines joined with CR LF after each.
+    void WWW_OpenURLExecuteMacro(const QStringList &lines);
+
+    // Opens the address (the homepage when empty) in a new, active tab.
+    void OpenAddressInNewTab(const QString &address);
+
+signals:
+    // The first tabs are open: requests from outside can be taken from now on.
+    void firstTabsOpened();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    TKestrelWB *m_browser;
+    // Creation, in order.
+    void FormCreate();
+    void CreateTypingAidTable();      // the in-memory typing-aid table (typing-aid lists)
+    void SelectBusyAnimation();       // the busy animation "WORLD" (page events and status)
+    void ReadSearchBoxWidths();
+    void ApplyWindowPlacement();
+    void ForceInlineImages();
+    void MakeQuickLaunchShortcut();
+    void EnsureUniqueId();
+    void ApplyToolBarStyle();         // "ToolBarMain" button style (toolbars and bands)
+    void FillSearchSiteLists();       // the quick-search and quote site lists (search bars)
+    void ReadHistoryLists();
+    void ApplyTabArrangement();       // "Tab Multiline" and "Tab Position" to the tab set
+    void InstallPageKeyFilter();      // the typing aids' application-wide key filter
+    void SetUpSponsorRotator();       // the timed sponsor banner
+    void LoadTypingAids();            // typing-aid lists and the spell checker's configuration
+
+    // Showing and closing.
+    void FormShow();
+    void OpenFirstTabs();
+    void HandleCommandLineAddress();
+    void BringToFront();
+    void WriteWindowSettings();
+    void WriteTabMultiline();         // "Tab Multiline" from the tab set
+    void WriteTabPosition();          // "Tab Position" from the tab set
+    void WriteToolBarStyle();         // "ToolBarMain" from the button bar (toolbars and bands)
+
+    TKestrelWB *CreateBrowserView();
+
+    ControlFactory m_controlFactory;
+    SettingsStore m_store;
+    OpenRequestFilter m_openRequests;
+    std::optional<QString> m_commandLineAddress;
+    bool m_shownBefore = false;
+
+    int m_searchWidth = 0;
+    int m_quoteWidth = 0;
+    QStringList m_searchTerms;
+    QStringList m_financeSearchTerms;
+    QStringList m_typedUrls;
+
+    TKestrelWB *m_browser = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -44,5 +45,8 @@ public:
     void clearSection(const QString &section);
 
 private:
+    // The value's text after taking up writes of other store objects, or nothing when missing.
+    std::optional<QString> readText(const QString &section, const QString &key) const;
+
     std::unique_ptr<QSettings> m_settings;
 };

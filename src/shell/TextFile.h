@@ -10,6 +10,13 @@
 namespace TextFile {
 // The lines of the file, or nothing when it cannot be read.
 std::optional<QStringList> readLines(const QString &path);
-// True when the whole file was written.
-bool writeLines(const QString &path, const QStringList &lines);
+// True when the whole file was written. Files read by other programs (desktop entries) take
+// LF line ends instead.
+enum class LineEnd { CrLf, Lf };
+bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd = LineEnd::CrLf);
+// The text of bytes read from a file: UTF-8 (a leading byte-order mark dropped), or
+// Windows-1252 when the bytes are not valid UTF-8.
+QString decode(const QByteArray &bytes);
+// Lines split at CR LF, LF or CR; a line end at the very end adds no empty line.
+QStringList splitLines(const QString &text);
 }

@@ -1,0 +1,42 @@
+#include "shell/InstanceClient.h"
+
+#include "shell/InstanceMessageReader.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+InstanceClient::InstanceClient(const QString &socketPath) : m_socketPath(socketPath) {}
+
+bool InstanceClient::connectToFirstInstance(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        m_socket.connectToServer(m_socketPath);
+        if (m_socket.waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 0))))
+            return true;
+        m_socket.abort();
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+}
+
+bool InstanceClient::send(const InstanceMessage &message, int timeoutMs)
+{
+    const std::optional<QByteArray> bytes = message.encode();
+    if (!bytes || m_socket.state() != QLocalSocket::ConnectedState)
+        return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    m_socket.write(*bytes);
+    InstanceMessageReader reader;
+    for (;;) {
+        if (std::optional<InstanceMessage> answer = reader.next())
+            return answer->type == InstanceMessage::Type::Accepted;
+        if (reader.failed() || deadline.hasExpired())
+            return false;
+        if (m_socket.bytesAvailable() == 0
+            && !m_socket.waitForReadyRead(int(qMax<qint64>(deadline.remainingTime(), 1))))
+            return false;
+        reader.feed(m_socket.readAll());
+    }
+}

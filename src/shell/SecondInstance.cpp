@@ -1,0 +1,23 @@
+#include "shell/SecondInstance.h"
+
+#include "ui/Prompter.h"
+
+SecondInstance::SecondInstance(const QString &socketPath, Prompter &prompter)
+    : m_client(socketPath), m_prompter(prompter)
+{
+}
+
+void SecondInstance::run(const std::optional<QString> &address)
+{
+    m_connected = m_client.connectToFirstInstance();
+    if (address && !address->isEmpty() && !SendAddressToFirstInstance(*address))
+        m_prompter.message(QStringLiteral("Send URL Failed"));
+    if (m_connected)
+        m_client.send(InstanceMessage{InstanceMessage::Type::ShowInstance, QString()});
+}
+
+bool SecondInstance::SendAddressToFirstInstance(const QString &address)
+{
+    return m_connected
+        && m_client.send(InstanceMessage{InstanceMessage::Type::SendAddress, address});
+}

@@ -1,0 +1,66 @@
+#include "shell/WindowPlacement.h"
+
+#include "shell/SettingsStore.h"
+
+#include <cmath>
+
+namespace {
+const QString Maximized = QStringLiteral("Maximized");
+const QString Top = QStringLiteral("Top");
+const QString Left = QStringLiteral("Left");
+const QString Width = QStringLiteral("Width");
+const QString Height = QStringLiteral("Height");
+constexpr int SmallestSide = 100;
+
+int mendSide(int stored, int fallback, int desktopSide)
+{
+    if (stored < SmallestSide)
+        return fallback;
+    return desktopSide >= SmallestSide ? qMin(stored, desktopSide) : stored;
+}
+
+
+// Computed in 64 bits: stored positions may be anywhere in the integer range.
+bool overlaps(qint64 left, qint64 top, QSize size, const QRect &desktop)
+{
+    return left < qint64(desktop.left()) + desktop.width() && left + size.width() > desktop.left()
+        && top < qint64(desktop.top()) + desktop.height() && top + size.height() > desktop.top();
+}
+}
+
+QSize WindowPlacement::defaultSize(QSize screen)
+{
+    return QSize(int(std::lround(screen.width() * 0.8)), int(std::lround(screen.height() * 0.8)));
+}
+
+WindowPlacement WindowPlacement::read(const SettingsStore &store, QSize screen, const QRect &desktop)
+{
+    const QString &section = SettingsStore::MainSection;
+    WindowPlacement placement;
+    const QSize fallback = defaultSize(screen);
+    placement.geometry = QRect(QPoint(0, 0), fallback);
+    placement.maximized = store.readBool(section, Maximized, false);
+    if (placement.maximized)
+        return placement;
+    const int left = store.readInteger(section, Left, 0);
+    const int top = store.readInteger(section, Top, 0);
+    placement.geometry.setSize(
+        QSize(mendSide(store.readInteger(section, Width, fallback.width()), fallback.width(), desktop.width()),
+              mendSide(store.readInteger(section, Height, fallback.height()), fallback.height(),
+                       desktop.height())));
+    if (overlaps(left, top, placement.geometry.size(), desktop))
+        placement.geometry.moveTopLeft(QPoint(left, top));
+    return placement;
+}
+
+void WindowPlacement::write(SettingsStore &store) const
+{
+    const QString &section = SettingsStore::MainSection;
+    store.writeBool(section, Maximized, maximized);
+    if (maximized)
+        return;
+    store.writeInteger(section, Top, geometry.top());
+    store.writeInteger(section, Left, geometry.left());
+    store.writeInteger(section, Width, geometry.width());
+    store.writeInteger(section, Height, geometry.height());
+}

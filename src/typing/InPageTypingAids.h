@@ -1,0 +1,71 @@
+#pragma once
+
+#include "typing/WordExpander.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class PageDocument;
+class PageElement;
+class SettingsStore;
+
+// The typing aids that act inside page fields: expansion of the word typed before a space,
+// completion of text boxes after a pause, Quick Insert texts and the remembered field text
+// that the next expansion compares against. Switches are read from the store at every use.
+class InPageTypingAids : public QObject
+{
+    Q_OBJECT
+public:
+    struct Collaborators
+    {
+        // The focused document of the active browser, or null.
+        std::function<std::shared_ptr<PageDocument>()> focusedDocument;
+        // Value of the first entry named name (case-insensitive) in a section of the table.
+        std::function<QString(const QString &section, const QString &name)> lookUp;
+        // The lines of a section of the table, in table order.
+        std::function<QStringList(const QString &section)> sectionLines;
+        SettingsStore *settings = nullptr;
+    };
+
+    static inline const QString TextBoxSection = QStringLiteral("[Text Box Auto Complete]");
+    static inline const QString QuickLinksSection = QStringLiteral("[Quick Links]");
+    static inline const QString QuickCorrectSection = QStringLiteral("[Quick Correct]");
+    static inline const QString QuickInsertSection = QStringLiteral("[Quick Insert]");
+    static inline const QString QuickWordsSection = QStringLiteral("[Quick Words]");
+
+    explicit InPageTypingAids(Collaborators collaborators, QObject *parent = nullptr);
+
+    // Expands the word before the caret in the focused field, placing the caret after it.
+    void ExpandOnSpace();
+    // The expansion step on a field's text: the new text and caret, and the remembered text
+    // updated. Used by ExpandOnSpace and by the page agent's own key events.
+    WordExpander::Result expandFieldText(const QString &text);
+    void ArmTextBoxCompletion();
+    // tmrHTMLForm's tick: completes the focused text box from the completion list.
+    void CompleteTextBox();
+    void QuickInsertKey(int keyCode);
+    void RememberFieldText();
+    // Sets the remembered text directly, as the page agent reports it.
+    void setLastFieldText(const QString &text) { m_lastFieldText = text; }
+
+    QString LastFieldText() const { return m_lastFieldText; }
+    QTimer &tmrHTMLForm() { return m_tmrHTMLForm; }
+
+private:
+    std::shared_ptr<PageElement> focusedElement(std::shared_ptr<PageDocument> *document = nullptr) const;
+    bool readSwitch(const QString &key) const;
+
+    Collaborators m_collaborators;
+    WordExpander m_expander;
+    QString m_lastFieldText;
+    QTimer m_tmrHTMLForm;
+};
+
+// A text area, or an INPUT that takes typed text (text and password boxes and their modern
+// kin search, url and tel).
+bool isTypingField(const PageElement &element);
+bool isTextArea(const PageElement &element);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The ids of the main window's commands, shared by the code that registers a command and the
+// controls and keys that run it.
+namespace CommandIds {
+// Tab set
+inline const QString NewTab = QStringLiteral("NewTab");
+inline const QString CloseTab = QStringLiteral("CloseTab");
+inline const QString CloseAllTabs = QStringLiteral("CloseAllTabs");
+inline const QString TabUp = QStringLiteral("TabUp");
+inline const QString TabDown = QStringLiteral("TabDown");
+inline const QString PreviousTab = QStringLiteral("PreviousTab");
+inline const QString NextTab = QStringLiteral("NextTab");
+inline const QString SingleLine = QStringLiteral("SingleLine");
+inline const QString MultiLine = QStringLiteral("MultiLine");
+inline const QString TabTop = QStringLiteral("TabTop");
+inline const QString TabBottom = QStringLiteral("TabBottom");
+inline const QString TabLeft = QStringLiteral("TabLeft");
+inline const QString TabRight = QStringLiteral("TabRight");
+
+// Navigation of the active browser
+inline const QString Back = QStringLiteral("Back");
+inline const QString Forward = QStringLiteral("Forward");
+inline const QString Stop = QStringLiteral("Stop");
+inline const QString Refresh = QStringLiteral("Refresh");
+inline const QString Home = QStringLiteral("Home");
+inline const QString FocusPage = QStringLiteral("FocusPage");
+
+// Commands of the page tools, favorites, notes and spell checker that have main-window keys
+inline const QString Favorites = QStringLiteral("Favorites");
+inline const QString SelectAll = QStringLiteral("SelectAll");
+inline const QString Find = QStringLiteral("Find");
+inline const QString SaveAs = QStringLiteral("SaveAs");
+inline const QString AddNote = QStringLiteral("AddNote");
+inline const QString SpellCheck = QStringLiteral("SpellCheck");
+}
