@@ -2,6 +2,7 @@
 #include "browser/TfrmHomepage.h"
 #include "shell/SettingsStore.h"
 #include "testkit/ScriptedPrompter.h"
+#include "testkit/ShowOffScreen.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -70,13 +71,13 @@ private slots:
         m_settings->writeString(SettingsStore::MainSection, QStringLiteral("Homepage"), QStringLiteral("http://mine.example/"));
         TfrmHomepage dialog(*m_settings, m_prompter, QStringLiteral("http://shown.example/page"));
         QCOMPARE(edit(dialog)->text(), QStringLiteral("http://mine.example/"));
-        QTest::mouseClick(button(dialog, 5), Qt::LeftButton);
+        button(dialog, 5)->click();
         QCOMPARE(edit(dialog)->text(), QStringLiteral("about:blank"));
-        QTest::mouseClick(button(dialog, 6), Qt::LeftButton);
+        button(dialog, 6)->click();
         QCOMPARE(edit(dialog)->text(), QStringLiteral("http://shown.example/page"));
 
         // The system start page, or nothing when there is none.
-        QTest::mouseClick(button(dialog, 4), Qt::LeftButton);
+        button(dialog, 4)->click();
         QCOMPARE(edit(dialog)->text(), QString());
         m_settings->writeString(QStringLiteral("Microsoft\\Internet Explorer\\Main"), QStringLiteral("Start Page"),
                                 QStringLiteral("http://system.example/"));
@@ -110,9 +111,9 @@ private slots:
     void okStoresTheTextAsTyped()
     {
         TfrmHomepage dialog(*m_settings, m_prompter, QString());
-        dialog.show();
+        showOffScreen(dialog);
         edit(dialog)->setText(QStringLiteral(" http://spaced.example/ "));
-        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
+        button(dialog, 2)->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(storedHomepage(), QStringLiteral(" http://spaced.example/ "));
 
@@ -126,9 +127,9 @@ private slots:
     void cancelStoresNothing()
     {
         TfrmHomepage dialog(*m_settings, m_prompter, QString());
-        dialog.show();
+        showOffScreen(dialog);
         edit(dialog)->setText(QStringLiteral("http://dropped.example/"));
-        QTest::mouseClick(button(dialog, 3), Qt::LeftButton);
+        button(dialog, 3)->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(storedHomepage(), QStringLiteral("<unset>"));
     }

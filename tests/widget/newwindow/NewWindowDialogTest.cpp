@@ -1,6 +1,7 @@
 #include "browser/NewWindowPolicy.h"
 #include "browser/TfrmNewWindow.h"
 #include "shell/SettingsStore.h"
+#include "testkit/ShowOffScreen.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -82,10 +83,10 @@ private slots:
     void okStoresTheChoiceAndTheCheckBox()
     {
         TfrmNewWindow dialog(*m_settings);
-        dialog.show();
-        QTest::mouseClick(radio(dialog, 2), Qt::LeftButton);
-        QTest::mouseClick(dontAsk(dialog), Qt::LeftButton);
-        QTest::mouseClick(ok(dialog), Qt::LeftButton);
+        showOffScreen(dialog);
+        radio(dialog, 2)->click();
+        dontAsk(dialog)->click();
+        ok(dialog)->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(NewWindowPolicy::NewWindowKey, -1), 2);
         QCOMPARE(stored(NewWindowPolicy::NewWindowDialogKey, -1), 1);
@@ -108,7 +109,7 @@ private slots:
     void closeBoxStoresNothing()
     {
         TfrmNewWindow dialog(*m_settings);
-        dialog.show();
+        showOffScreen(dialog);
         radio(dialog, 4)->setChecked(true);
         dontAsk(dialog)->setChecked(true);
         dialog.close();
