@@ -1,5 +1,5 @@
 // Time of one address completion (the pause-timer tick of the address bar) with a full list of
-// typed addresses, and with a pasted text of 10,000 characters. Prints medians and maxima.
+// typed addresses, and with a pasted text of 10,000 characters. Prints medians and 99th percentiles.
 #include "browser/AddressBar.h"
 #include "shell/SettingsStore.h"
 #include "testkit/ScriptedPrompter.h"
@@ -19,7 +19,7 @@ constexpr int Rounds = 2000;
 struct Figures
 {
     double medianUs;
-    double maxUs;
+    double p99Us;
 };
 
 // Runs the completion Rounds times, each on a fresh copy of the text.
@@ -36,13 +36,13 @@ Figures measure(AddressBar &bar, Prepare prepare)
         times.push_back(double(clock.nsecsElapsed()) / 1000.0);
     }
     std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
+    return {times[times.size() / 2], times[times.size() * 99 / 100]};
 }
 
 void report(const char *name, const Figures &figures)
 {
-    std::printf("complete_address: %s median %.1f us, max %.1f us over %d runs (target under 1000 us)\n", name,
-                figures.medianUs, figures.maxUs, Rounds);
+    std::printf("complete_address: %s median %.1f us, 99th percentile %.1f us over %d runs (target under 1000 us)\n", name,
+                figures.medianUs, figures.p99Us, Rounds);
 }
 }
 
