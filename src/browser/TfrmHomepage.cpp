@@ -2,7 +2,7 @@
 
 #include "browser/StartPage.h"
 #include "shell/SettingsStore.h"
-#include "ui/DesktopCentre.h"
+#include "ui/CentreOnDesktop.h"
 #include "ui/Prompter.h"
 
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "browser/NewWindowPolicy.h"
 #include "shell/SettingsStore.h"
-#include "ui/DesktopCentre.h"
+#include "ui/CentreOnDesktop.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
