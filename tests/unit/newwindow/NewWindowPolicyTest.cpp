@@ -1,39 +1,13 @@
-#include "browser/BrowserControl.h"
 #include "browser/NewWindowPolicy.h"
 #include "browser/TKestrelWB.h"
 #include "shell/SettingsStore.h"
+#include "testkit/FakeControl.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-namespace {
-// A view without an engine: only whether its page is loading matters here.
-class LoadingStateControl : public BrowserControl
-{
-public:
-    bool loading = false;
-
-    QWidget *widget() override { return &m_widget; }
-    void navigate(const QUrl &) override {}
-    void goBack() override {}
-    void goForward() override {}
-    void refresh() override {}
-    void stop() override {}
-    QString title() const override { return QString(); }
-    QUrl url() const override { return QUrl(); }
-    bool isLoading() const override { return loading; }
-    std::shared_ptr<PageDocument> document() override { return nullptr; }
-    void focusPage() override {}
-    void applyHostInfoFlags(quint32) override {}
-    void applyDownloadControl(quint32) override {}
-
-private:
-    QWidget m_widget;
-};
-}
 
 class NewWindowPolicyTest : public QObject
 {
@@ -128,47 +102,41 @@ private slots:
         QCOMPARE(m_asked, 0);
     }
 
-    void handlerHandsOverTheReceivingView()
+    void handlerHandsTheRequestToTheReceivingView()
     {
-        auto control = std::make_unique<LoadingStateControl>();
-        LoadingStateControl *senderControl = control.get();
+        auto control = std::make_unique<FakeControl>();
+        FakeControl *requester = control.get();
         TKestrelWB sender(nullptr, std::move(control));
-        TKestrelWB tabView(nullptr, std::make_unique<LoadingStateControl>());
+        auto tabControl = std::make_unique<FakeControl>();
+        FakeControl *tabEngine = tabControl.get();
+        TKestrelWB tabView(nullptr, std::move(tabControl));
         m_newTabView = &tabView;
-
-        auto run = [this, &sender](TKestrelWB *&newView, bool &cancel) {
-            newView = nullptr;
-            cancel = false;
-            m_policy->handle(&sender, newView, cancel);
+        sender.OnNewWindow2 = [this](TKestrelWB *view, TKestrelWB *&newView, bool &cancel) {
+            m_policy->handle(view, newView, cancel);
         };
-        TKestrelWB *newView = nullptr;
         bool cancel = false;
 
         store(NewWindowPolicy::SameWindow, true);
-        run(newView, cancel);
-        QCOMPARE(newView, &sender);
+        QCOMPARE(requester->raiseNewWindow(cancel), requester);
         QVERIFY(!cancel);
 
         store(NewWindowPolicy::NewBrowserTab, true);
-        run(newView, cancel);
-        QCOMPARE(newView, &tabView);
+        QCOMPARE(requester->raiseNewWindow(cancel), tabEngine);
         QVERIFY(!cancel);
         QCOMPARE(m_tabsOpened, 1);
 
         // While loading the same choice leaves the page to the engine's own window.
-        senderControl->loading = true;
-        run(newView, cancel);
-        QVERIFY(!newView);
+        requester->setBusy(true);
+        QVERIFY(!requester->raiseNewWindow(cancel));
         QVERIFY(!cancel);
         QCOMPARE(m_tabsOpened, 1);
 
         store(NewWindowPolicy::DoNotOpen, true);
-        run(newView, cancel);
-        QVERIFY(!newView);
+        QVERIFY(!requester->raiseNewWindow(cancel));
         QVERIFY(cancel);
 
         // A request from no view is left alone.
-        newView = &tabView;
+        TKestrelWB *newView = &tabView;
         cancel = false;
         m_policy->handle(nullptr, newView, cancel);
         QCOMPARE(newView, &tabView);
