@@ -5,11 +5,14 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-InstanceClient::InstanceClient(const QString &socketPath) : m_socketPath(socketPath) {}
-
-bool InstanceClient::connectToFirstInstance(int timeoutMs)
+InstanceClient::InstanceClient(const QString &socketPath, int timeoutMs)
+    : m_socketPath(socketPath), m_timeoutMs(timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
+}
+
+bool InstanceClient::connectToFirstInstance()
+{
+    const QDeadlineTimer deadline(m_timeoutMs);
     for (;;) {
         m_socket.connectToServer(m_socketPath);
         if (m_socket.waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 0))))
@@ -21,12 +24,12 @@ bool InstanceClient::connectToFirstInstance(int timeoutMs)
     }
 }
 
-bool InstanceClient::send(const InstanceMessage &message, int timeoutMs)
+bool InstanceClient::send(const InstanceMessage &message)
 {
     const std::optional<QByteArray> bytes = message.encode();
     if (!bytes || m_socket.state() != QLocalSocket::ConnectedState)
         return false;
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(m_timeoutMs);
     m_socket.write(*bytes);
     InstanceMessageReader reader;
     for (;;) {

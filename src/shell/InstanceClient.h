@@ -5,21 +5,23 @@
 #include <QLocalSocket>
 #include <QString>
 
-// A later start's end of the instance socket. Every call waits, bounded, for its answer.
+// A later start's end of the instance socket. Every call waits for its answer, each at most the
+// given time.
 class InstanceClient
 {
 public:
-    static constexpr int ConnectTimeoutMs = 5000;
-    static constexpr int AnswerTimeoutMs = 10000;
+    // A first instance answers once its window is made, which may take seconds on a busy machine.
+    static constexpr int DefaultTimeoutMs = 10000;
 
-    explicit InstanceClient(const QString &socketPath);
+    explicit InstanceClient(const QString &socketPath, int timeoutMs = DefaultTimeoutMs);
 
     // Connects, retrying while a first instance that already holds the lock sets up its socket.
-    bool connectToFirstInstance(int timeoutMs = ConnectTimeoutMs);
+    bool connectToFirstInstance();
     // Sends one message and waits until the first instance has taken it.
-    bool send(const InstanceMessage &message, int timeoutMs = AnswerTimeoutMs);
+    bool send(const InstanceMessage &message);
 
 private:
     QString m_socketPath;
+    int m_timeoutMs;
     QLocalSocket m_socket;
 };

@@ -2,8 +2,8 @@
 
 #include "ui/Prompter.h"
 
-SecondInstance::SecondInstance(const QString &socketPath, Prompter &prompter)
-    : m_client(socketPath), m_prompter(prompter)
+SecondInstance::SecondInstance(const QString &socketPath, Prompter &prompter, int timeoutMs)
+    : m_client(socketPath, timeoutMs), m_prompter(prompter)
 {
 }
 

@@ -12,7 +12,8 @@ class Prompter;
 class SecondInstance
 {
 public:
-    SecondInstance(const QString &socketPath, Prompter &prompter);
+    SecondInstance(const QString &socketPath, Prompter &prompter,
+                   int timeoutMs = InstanceClient::DefaultTimeoutMs);
 
     // The whole hand-over; "Send URL Failed" is shown when the address could not be handed over.
     void run(const std::optional<QString> &address);

@@ -1,0 +1,268 @@
+#include "platform/InstanceLock.h"
+#include "shell/DdeOpenRequest.h"
+#include "shell/DdeServiceName.h"
+#include "shell/InstanceClient.h"
+#include "shell/InstanceNames.h"
+#include "shell/InstanceServer.h"
+#include "testkit/LoopbackServer.h"
+#include "testkit/TestEnvironment.h"
+#include "testkit/TestRegistry.h"
+#include "testkit/WaitUntil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+namespace {
+const QString Browser = QStringLiteral(KESTREL_BROWSER_EXECUTABLE);
+constexpr int StartTimeout = 60000;
+
+// The folders of one user of the program; starts that share the runtime folder meet there.
+class Home
+{
+public:
+    Home()
+    {
+        for (const char *name : {"config", "share", "data", "runtime", "cache"}) {
+            const QString path = folder(name);
+            QDir().mkpath(path);
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    }
+    QString folder(const char *name) const { return m_root.path() + QLatin1Char('/') + QLatin1String(name); }
+    QString socketPath() const { return folder("runtime") + QLatin1Char('/') + InstanceNames::socketName(); }
+    // This user's folders; the runtime folder may be another's, to meet its instance.
+    QProcessEnvironment environment(const Home *runtimeOf = nullptr) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder("config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), folder("share"));
+        environment.insert(QStringLiteral("KESTREL_DATA_DIR"), folder("data"));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder("cache"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), (runtimeOf ? runtimeOf : this)->folder("runtime"));
+        return environment;
+    }
+    bool untouched() const
+    {
+        for (const char *name : {"config", "share", "data"}) {
+            if (!QDir(folder(name)).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QTemporaryDir m_root;
+};
+
+// A started kestrel-browser; stopped, if still running, when the object goes.
+class Run
+{
+public:
+    Run(const QStringList &arguments, const QProcessEnvironment &environment)
+    {
+        m_process.setProcessEnvironment(environment);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start(Browser, arguments);
+    }
+    ~Run()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000)) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+    bool running() const { return m_process.state() == QProcess::Running; }
+    bool finished(int timeoutMs = StartTimeout)
+    {
+        return waitUntil([this] { return m_process.state() == QProcess::NotRunning; }, timeoutMs);
+    }
+    bool endedWithCodeZero() const
+    {
+        return m_process.state() == QProcess::NotRunning && m_process.exitStatus() == QProcess::NormalExit
+            && m_process.exitCode() == 0;
+    }
+    QProcess &process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+bool serving(const QString &socketPath)
+{
+    return InstanceClient(socketPath, StartTimeout).connectToFirstInstance();
+}
+}
+
+// Single instance across real processes of the built program.
+class SingleInstanceProcessTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_web;
+
+    QString address(const QString &path) const { return m_web.url(path).toString(); }
+    bool requested(const QString &path)
+    {
+        return waitUntil([&] { return m_web.requestedPaths().contains(path); }, StartTimeout);
+    }
+
+private slots:
+    void init() { failOnQtWarnings(); }
+
+    void initTestCase()
+    {
+        QVERIFY(QFileInfo(Browser).isExecutable());
+        QVERIFY(m_web.start());
+        for (const char *path : {"/handed-over", "/early", "/dde", "/after-kill", "/handed-after-kill"})
+            m_web.serveHtml(QLatin1String(path), QStringLiteral("<title>%1</title>").arg(QLatin1String(path)));
+    }
+
+    void aSecondStartHandsItsAddressOverAndEnds()
+    {
+        Home first;
+        Run running({}, first.environment());
+        QVERIFY(serving(first.socketPath()));
+
+        Home second;
+        Run handOver({address(QStringLiteral("/handed-over"))}, second.environment(&first));
+        QVERIFY(handOver.finished());
+        QVERIFY(handOver.endedWithCodeZero());
+        QVERIFY(requested(QStringLiteral("/handed-over")));
+        QVERIFY(running.running());
+        // The second start read and wrote no settings or data.
+        QVERIFY(second.untouched());
+
+        // Without an argument only the show request goes over.
+        Run show({}, second.environment(&first));
+        QVERIFY(show.finished());
+        QVERIFY(show.endedWithCodeZero());
+        QVERIFY(second.untouched());
+    }
+
+    void anAddressHandedOverDuringStartUpIsKept()
+    {
+        Home home;
+        Run running({}, home.environment());
+        // The socket is there as soon as the first instance holds the lock, long before its
+        // window and engine are up.
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(home.socketPath()); }, StartTimeout));
+        Run early({address(QStringLiteral("/early"))}, home.environment());
+        QVERIFY(early.finished());
+        QVERIFY(early.endedWithCodeZero());
+        QVERIFY(requested(QStringLiteral("/early")));
+        QVERIFY(running.running());
+    }
+
+    void theShellsOpenRequestAndMisbehavingClients()
+    {
+        Home home;
+        Run running({}, home.environment());
+        QVERIFY(serving(home.socketPath()));
+
+        QLocalSocket garbage;
+        garbage.connectToServer(home.socketPath());
+        QVERIFY(garbage.waitForConnected(5000));
+        garbage.write(QByteArray("GET / HTTP/1.1\r\n\r\n") + QByteArray(70000, 'x'));
+        QVERIFY(waitUntil([&] { return garbage.state() == QLocalSocket::UnconnectedState; }));
+
+        QLocalSocket silent;
+        silent.connectToServer(home.socketPath());
+        QVERIFY(silent.waitForConnected(5000));
+        QVERIFY(waitUntil([&] { return silent.state() == QLocalSocket::UnconnectedState; }, 20000));
+
+        const QString service = ddeServiceName(Browser);
+        InstanceClient wrong(home.socketPath());
+        QVERIFY(wrong.connectToFirstInstance());
+        QVERIFY(!wrong.send({InstanceMessage::Type::OpenRequest,
+                             DdeOpenRequest{QStringLiteral("other"), DdeOpenRequest::Topic, {address(QStringLiteral("/dde"))}}.toText()}));
+
+        InstanceClient shell(home.socketPath());
+        QVERIFY(shell.connectToFirstInstance());
+        QVERIFY(shell.send({InstanceMessage::Type::OpenRequest,
+                            DdeOpenRequest{service, DdeOpenRequest::Topic, {address(QStringLiteral("/dde"))}}.toText()}));
+        QVERIFY(requested(QStringLiteral("/dde")));
+        QVERIFY(running.running());
+    }
+
+    void tenStartsAtOnceLeaveOneInstance()
+    {
+        Home home;
+        std::vector<std::unique_ptr<Run>> runs;
+        for (int i = 0; i < 10; ++i)
+            runs.push_back(std::make_unique<Run>(QStringList{address(QStringLiteral("/ten/%1").arg(i))}, home.environment()));
+        const auto endedCount = [&] {
+            return std::count_if(runs.begin(), runs.end(), [](const auto &run) { return !run->running(); });
+        };
+        QVERIFY(waitUntil([&] { return endedCount() == 9; }, 2 * StartTimeout));
+        QTest::qWait(500);
+        QCOMPARE(endedCount(), 9);
+        for (const auto &run : runs)
+            QVERIFY(run->running() || run->endedWithCodeZero());
+    }
+
+    void tenStartsAtOnceHandAllTheirAddressesToTheFirst()
+    {
+        // This test process is the first instance, so every address it is handed can be seen.
+        InstanceLock lock(InstanceNames::lockPath());
+        QVERIFY(lock.tryLock());
+        InstanceServer server(ddeServiceName(Browser));
+        QVERIFY(server.listen(InstanceNames::socketPath()));
+        server.startDelivering();
+        QStringList received;
+        int shows = 0;
+        connect(&server, &InstanceServer::addressReceived, this, [&](const QString &a) { received << a; });
+        connect(&server, &InstanceServer::showRequested, this, [&] { ++shows; });
+
+        QStringList sent;
+        std::vector<std::unique_ptr<Run>> runs;
+        for (int i = 0; i < 10; ++i) {
+            sent << address(QStringLiteral("/to-first/%1").arg(i));
+            runs.push_back(std::make_unique<Run>(QStringList{sent.last()}, QProcessEnvironment::systemEnvironment()));
+        }
+        for (const auto &run : runs) {
+            QVERIFY(run->finished());
+            QVERIFY(run->endedWithCodeZero());
+        }
+        QVERIFY(waitUntil([&] { return shows == 10; }));
+        received.sort();
+        sent.sort();
+        QCOMPARE(received, sent);
+    }
+
+    void aKilledFirstInstanceDoesNotBlockTheNextStart()
+    {
+        Home home;
+        {
+            Run killed({}, home.environment());
+            QVERIFY(serving(home.socketPath()));
+            killed.process().kill();
+            QVERIFY(killed.finished());
+        }
+        // The dead instance's socket file is still there.
+        QVERIFY(QFileInfo::exists(home.socketPath()));
+
+        Run next({address(QStringLiteral("/after-kill"))}, home.environment());
+        QVERIFY(requested(QStringLiteral("/after-kill")));
+        QVERIFY(next.running());
+
+        Run handOver({address(QStringLiteral("/handed-after-kill"))}, home.environment());
+        QVERIFY(handOver.finished());
+        QVERIFY(handOver.endedWithCodeZero());
+        QVERIFY(requested(QStringLiteral("/handed-after-kill")));
+    }
+};
+
+KESTREL_TEST(SingleInstanceProcessTest)
+#include "SingleInstanceProcessTest.moc"
