@@ -3,6 +3,7 @@
 #include "browser/engine/WebEngineControl.h"
 #include "sponsor/TfrmHTMLDialog.h"
 #include "testkit/LoopbackServer.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
 
@@ -58,6 +59,8 @@ private slots:
         m_server.serveHtml(QStringLiteral("/next"), page(QStringLiteral("Next")));
         m_server.serveHtml(QStringLiteral("/popup"), page(QStringLiteral("Popup")));
     }
+
+    void init() { failOnAppWarnings(); }
 
     void windowHasItsCaptionSizeAndFlags()
     {

@@ -1,5 +1,6 @@
 #include "shell/SettingsStore.h"
 #include "testkit/ScriptedPrompter.h"
+#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "typing/AidListEditor.h"
 #include "typing/AutoCompleteSetup.h"
@@ -37,7 +38,11 @@ class TypingAidListsTest : public QObject
     ScriptedPrompter m_prompter;
 
 private slots:
-    void init() { m_prompter.clear(); }
+    void init()
+    {
+        failOnQtWarnings();
+        m_prompter.clear();
+    }
 
     void nameValueListsRoundTripSorted()
     {

@@ -1,3 +1,4 @@
+#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "typing/TypingAidTable.h"
 
@@ -43,6 +44,8 @@ class TypingAidTableTest : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { failOnQtWarnings(); }
+
     void sectionsComeInFixedOrderAndMissingFilesAreLeftOut()
     {
         QTemporaryDir folder;

@@ -1,0 +1,10 @@
+#include "testkit/AppWarnings.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+void failOnAppWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(
+        "^(?!This plugin does not support propagateSizeHints\\(\\)$|No suitable graphics backend found$).*")));
+}
