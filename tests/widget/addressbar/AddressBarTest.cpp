@@ -1,7 +1,7 @@
 #include "browser/AddressBar.h"
 #include "shell/SettingsStore.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/ScriptedPrompter.h"
-#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "typing/TypingAidFiles.h"
 #include "typing/TypingAidTable.h"
@@ -49,7 +49,7 @@ class AddressBarTest : public QObject
 private slots:
     void init()
     {
-        failOnQtWarnings();
+        failOnAppWarnings();
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("registry.ini")));
         m_prompter = std::make_unique<ScriptedPrompter>();

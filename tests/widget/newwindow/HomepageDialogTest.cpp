@@ -1,9 +1,8 @@
 #include "browser/StartPage.h"
 #include "browser/TfrmHomepage.h"
 #include "shell/SettingsStore.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/ScriptedPrompter.h"
-#include "testkit/ShowOffScreen.h"
-#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
 #include <QDir>
@@ -37,7 +36,7 @@ class HomepageDialogTest : public QObject
 private slots:
     void init()
     {
-        failOnQtWarnings();
+        failOnAppWarnings();
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("registry.ini")));
         m_prompter.clear();
@@ -111,7 +110,7 @@ private slots:
     void okStoresTheTextAsTyped()
     {
         TfrmHomepage dialog(*m_settings, m_prompter, QString());
-        showOffScreen(dialog);
+        dialog.show();
         edit(dialog)->setText(QStringLiteral(" http://spaced.example/ "));
         button(dialog, 2)->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -127,7 +126,7 @@ private slots:
     void cancelStoresNothing()
     {
         TfrmHomepage dialog(*m_settings, m_prompter, QString());
-        showOffScreen(dialog);
+        dialog.show();
         edit(dialog)->setText(QStringLiteral("http://dropped.example/"));
         button(dialog, 3)->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

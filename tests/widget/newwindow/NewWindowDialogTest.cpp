@@ -1,8 +1,7 @@
 #include "browser/NewWindowPolicy.h"
 #include "browser/TfrmNewWindow.h"
 #include "shell/SettingsStore.h"
-#include "testkit/ShowOffScreen.h"
-#include "testkit/TestEnvironment.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/TestRegistry.h"
 
 #include <QCheckBox>
@@ -34,7 +33,7 @@ class NewWindowDialogTest : public QObject
 private slots:
     void init()
     {
-        failOnQtWarnings();
+        failOnAppWarnings();
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("registry.ini")));
     }
@@ -85,7 +84,7 @@ private slots:
     void okStoresTheChoiceAndTheCheckBox()
     {
         TfrmNewWindow dialog(*m_settings);
-        showOffScreen(dialog);
+        dialog.show();
         radio(dialog, 2)->click();
         dontAsk(dialog)->click();
         ok(dialog)->click();
@@ -103,7 +102,7 @@ private slots:
     void closeBoxStoresNothing()
     {
         TfrmNewWindow dialog(*m_settings);
-        showOffScreen(dialog);
+        dialog.show();
         radio(dialog, 4)->setChecked(true);
         dontAsk(dialog)->setChecked(true);
         dialog.close();
