@@ -3,7 +3,7 @@
 #include "shell/SettingsStore.h"
 #include "ui/Prompter.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
