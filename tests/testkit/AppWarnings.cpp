@@ -6,5 +6,5 @@
 void failOnAppWarnings()
 {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(
-        "^(?!This plugin does not support propagateSizeHints\\(\\)$|No suitable graphics backend found$).*")));
+        "^(?!This plugin does not support (propagateSizeHints|raise)\\(\\)$|No suitable graphics backend found$).*")));
 }

@@ -1,0 +1,88 @@
+#include "shell/Workspace.h"
+
+#include "browser/StartPage.h"
+#include "shell/SettingsStore.h"
+#include "shell/TextFile.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+const QString SaveWorkspaceKey = QStringLiteral("Save Workspace");
+const QString DefaultGroupKey = QStringLiteral("Default Group");
+}
+
+Workspace::Workspace(SettingsStore &settings, const QString &dataFolder)
+    : m_settings(settings), m_dataFolder(dataFolder)
+{
+}
+
+QStringList Workspace::defaultStartPages()
+{
+    return {QStringLiteral("https://www.yahoo.com/"), QStringLiteral("https://www.wikipedia.org/"),
+            productStartPage()};
+}
+
+QString Workspace::filePath() const
+{
+    return m_dataFolder + QLatin1Char('/') + FileName;
+}
+
+QString Workspace::groupFilePath() const
+{
+    return m_dataFolder + QLatin1Char('/') + GroupFileName;
+}
+
+bool Workspace::saveWorkspace() const
+{
+    return m_settings.readBool(SettingsStore::MainSection, SaveWorkspaceKey, true);
+}
+
+void Workspace::toggleSaveWorkspace()
+{
+    m_settings.writeBool(SettingsStore::MainSection, SaveWorkspaceKey, !saveWorkspace());
+}
+
+Workspace::FirstTabs Workspace::firstTabs() const
+{
+    QStringList addresses;
+    const std::optional<QStringList> workspace = saveWorkspace() ? TextFile::readLines(filePath()) : std::nullopt;
+    if (workspace && !workspace->isEmpty()) {
+        for (const QString &line : *workspace)
+            addresses.append(line.trimmed());
+    } else {
+        addresses = defaultGroupAddresses();
+    }
+    // Every new tab becomes the active one, so the last tab opened is active.
+    return FirstTabs{addresses, int(addresses.size()) - 1};
+}
+
+QStringList Workspace::defaultGroupAddresses() const
+{
+    const std::optional<QStringList> groups = TextFile::readLines(groupFilePath());
+    const QString group = m_settings.readString(SettingsStore::MainSection, DefaultGroupKey);
+    if (!groups || group.isEmpty())
+        return defaultStartPages();
+    const auto nameLine = std::find_if(groups->cbegin(), groups->cend(), [&group](const QString &line) {
+        return line.compare(group, Qt::CaseInsensitive) == 0;
+    });
+    if (nameLine == groups->cend())
+        return defaultStartPages();
+    // The group's addresses are the lines after its name that begin with a tab.
+    QStringList addresses;
+    for (auto line = nameLine + 1; line != groups->cend() && line->startsWith(QLatin1Char('\t')); ++line)
+        addresses.append(line->trimmed());
+    return addresses;
+}
+
+bool Workspace::save(const QStringList &locations) const
+{
+    if (!saveWorkspace())
+        return false;
+    QStringList lines;
+    for (const QString &location : locations) {
+        if (!location.trimmed().isEmpty())
+            lines.append(location);
+    }
+    return TextFile::writeLines(filePath(), lines);
+}
