@@ -5,6 +5,7 @@
 #include "browser/page/PageTextRange.h"
 #include "shell/SettingsStore.h"
 #include "typing/TextBoxCompletion.h"
+#include "typing/TypingAidTable.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,14 +13,14 @@
 namespace {
 const QString Character = QStringLiteral("character");
 
-QString sectionOf(TypingAid aid)
+TypingAidTable::Section sectionOf(TypingAid aid)
 {
     switch (aid) {
-    case TypingAid::QuickLinks: return InPageTypingAids::QuickLinksSection;
-    case TypingAid::QuickWords: return InPageTypingAids::QuickWordsSection;
+    case TypingAid::QuickLinks: return TypingAidTable::Section::QuickLinks;
+    case TypingAid::QuickWords: return TypingAidTable::Section::QuickWords;
     case TypingAid::QuickCorrect: break;
     }
-    return InPageTypingAids::QuickCorrectSection;
+    return TypingAidTable::Section::QuickCorrect;
 }
 
 QString switchOf(TypingAid aid)
@@ -46,12 +47,17 @@ bool isTypingField(const PageElement &element)
 InPageTypingAids::InPageTypingAids(Collaborators collaborators, QObject *parent)
     : QObject(parent),
       m_collaborators(std::move(collaborators)),
-      m_expander([this](TypingAid aid, const QString &word) { return m_collaborators.lookUp(sectionOf(aid), word); },
+      m_expander([this](TypingAid aid, const QString &word) { return valueIn(sectionOf(aid), word); },
                  [this](TypingAid aid) { return readSwitch(switchOf(aid)); })
 {
     m_tmrHTMLForm.setInterval(750);
     m_tmrHTMLForm.setSingleShot(true);
     connect(&m_tmrHTMLForm, &QTimer::timeout, this, &InPageTypingAids::CompleteTextBox);
+}
+
+QString InPageTypingAids::valueIn(TypingAidTable::Section section, const QString &name) const
+{
+    return m_collaborators.table->valueOf(name, section).value_or(QString());
 }
 
 bool InPageTypingAids::readSwitch(const QString &key) const
@@ -120,7 +126,8 @@ void InPageTypingAids::CompleteTextBox()
     const bool keepTypedCase =
         m_collaborators.settings->readInteger(SettingsStore::MainSection, QStringLiteral("TBAutoCase"), 1) != 0;
     const std::optional<QString> completed =
-        completeTypedText(typed, m_collaborators.sectionLines(TextBoxSection), keepTypedCase);
+        completeTypedText(typed, m_collaborators.table->sectionLines(TypingAidTable::Section::TextBoxAutoComplete),
+                          keepTypedCase);
     if (!completed)
         return;
     box->setValue(*completed);
@@ -139,7 +146,7 @@ void InPageTypingAids::QuickInsertKey(int keyCode)
     const std::shared_ptr<PageElement> field = focusedElement(&document);
     if (!field || !isTypingField(*field))
         return;
-    const QString insert = m_collaborators.lookUp(QuickInsertSection, QString(QChar(keyCode)));
+    const QString insert = valueIn(TypingAidTable::Section::QuickInsert, QString(QChar(keyCode)));
     if (insert.isEmpty())
         return;
     QClipboard *clipboard = QGuiApplication::clipboard();

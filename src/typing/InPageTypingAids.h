@@ -1,10 +1,10 @@
 #pragma once
 
+#include "typing/TypingAidTable.h"
 #include "typing/WordExpander.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -24,18 +24,9 @@ public:
     {
         // The focused document of the active browser, or null.
         std::function<std::shared_ptr<PageDocument>()> focusedDocument;
-        // Value of the first entry named name (case-insensitive) in a section of the table.
-        std::function<QString(const QString &section, const QString &name)> lookUp;
-        // The lines of a section of the table, in table order.
-        std::function<QStringList(const QString &section)> sectionLines;
+        const TypingAidTable *table = nullptr;
         SettingsStore *settings = nullptr;
     };
-
-    static inline const QString TextBoxSection = QStringLiteral("[Text Box Auto Complete]");
-    static inline const QString QuickLinksSection = QStringLiteral("[Quick Links]");
-    static inline const QString QuickCorrectSection = QStringLiteral("[Quick Correct]");
-    static inline const QString QuickInsertSection = QStringLiteral("[Quick Insert]");
-    static inline const QString QuickWordsSection = QStringLiteral("[Quick Words]");
 
     explicit InPageTypingAids(Collaborators collaborators, QObject *parent = nullptr);
 
@@ -58,6 +49,7 @@ public:
 private:
     std::shared_ptr<PageElement> focusedElement(std::shared_ptr<PageDocument> *document = nullptr) const;
     bool readSwitch(const QString &key) const;
+    QString valueIn(TypingAidTable::Section section, const QString &name) const;
 
     Collaborators m_collaborators;
     WordExpander m_expander;
