@@ -1,0 +1,105 @@
+#include "browser/engine/EnginePageDocument.h"
+
+#include "browser/engine/EnginePageWindow.h"
+#include "browser/engine/PageAgentConnection.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QJsonObject>
+#include <QMimeData>
+#include <QWebEnginePage>
+#include <optional>
+
+namespace {
+// The engine action behind a clipboard command, compared without regard to case.
+std::optional<QWebEnginePage::WebAction> clipboardAction(const QString &command)
+{
+    if (command.compare(QLatin1String("cut"), Qt::CaseInsensitive) == 0)
+        return QWebEnginePage::Cut;
+    if (command.compare(QLatin1String("copy"), Qt::CaseInsensitive) == 0)
+        return QWebEnginePage::Copy;
+    if (command.compare(QLatin1String("paste"), Qt::CaseInsensitive) == 0)
+        return QWebEnginePage::Paste;
+    return std::nullopt;
+}
+
+bool clipboardHasData()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data && !data->formats().isEmpty();
+}
+}
+
+EnginePageDocument::EnginePageDocument(PageAgentHandle handle) : m_handle(std::move(handle)) {}
+
+std::shared_ptr<PageElement> EnginePageDocument::activeElement()
+{
+    return m_handle.element(QStringLiteral("activeElement"));
+}
+
+std::shared_ptr<PageWindow> EnginePageDocument::parentWindow()
+{
+    // A window is named by the frame number that starts the document's handle.
+    return std::make_shared<EnginePageWindow>(m_handle.withKey(m_handle.key().section(QLatin1Char(':'), 0, 0)));
+}
+
+QString EnginePageDocument::url() { return m_handle.text(QStringLiteral("url")); }
+
+std::shared_ptr<PageElement> EnginePageDocument::elementById(const QString &id)
+{
+    return m_handle.element(QStringLiteral("elementById"), QJsonArray{id});
+}
+
+bool EnginePageDocument::execCommand(const QString &command, bool showUserInterface, const QString &value)
+{
+    if (const auto action = clipboardAction(command)) {
+        PageAgentConnection *connection = m_handle.connection();
+        if (!queryCommandEnabled(command) || !connection || !connection->page())
+            return false;
+        connection->page()->triggerAction(*action);
+        return true;
+    }
+    return m_handle.flag(QStringLiteral("execCommand"), QJsonArray{command, showUserInterface, value});
+}
+
+bool EnginePageDocument::queryCommandSupported(const QString &command)
+{
+    if (clipboardAction(command))
+        return m_handle.call(QStringLiteral("clipboardState")).value_or(QJsonValue()).isObject();
+    return m_handle.flag(QStringLiteral("queryCommandSupported"), QJsonArray{command});
+}
+
+bool EnginePageDocument::queryCommandEnabled(const QString &command)
+{
+    if (clipboardAction(command)) {
+        const QJsonObject state = m_handle.call(QStringLiteral("clipboardState")).value_or(QJsonValue()).toObject();
+        const bool enabled = state.value(command.toLower()).toBool();
+        return command.compare(QLatin1String("paste"), Qt::CaseInsensitive) == 0 ? enabled && clipboardHasData()
+                                                                                 : enabled;
+    }
+    return m_handle.flag(QStringLiteral("queryCommandEnabled"), QJsonArray{command});
+}
+
+bool EnginePageDocument::queryCommandState(const QString &command)
+{
+    return m_handle.flag(QStringLiteral("queryCommandState"), QJsonArray{command});
+}
+
+QString EnginePageDocument::queryCommandValue(const QString &command)
+{
+    return m_handle.text(QStringLiteral("queryCommandValue"), QJsonArray{command});
+}
+
+QString EnginePageDocument::bodyInnerText() { return m_handle.text(QStringLiteral("bodyInnerText")); }
+QString EnginePageDocument::bgColor() { return m_handle.text(QStringLiteral("bgColor")); }
+QString EnginePageDocument::fgColor() { return m_handle.text(QStringLiteral("fgColor")); }
+
+bool EnginePageDocument::setBgColor(const QString &colour)
+{
+    return m_handle.flag(QStringLiteral("setBgColor"), QJsonArray{colour});
+}
+
+bool EnginePageDocument::setFgColor(const QString &colour)
+{
+    return m_handle.flag(QStringLiteral("setFgColor"), QJsonArray{colour});
+}
