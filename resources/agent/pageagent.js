@@ -207,6 +207,8 @@
         queryCommandState: (frame, command) => document.queryCommandState(String(command)),
         queryCommandValue: (frame, command) => String(document.queryCommandValue(String(command))),
         clipboardState: () => clipboardState(),
+        insertText: (frame, text) =>
+            clipboardState().paste && document.execCommand('insertText', false, String(text)),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
         bgColor: () => document.bgColor,
         setBgColor: (frame, colour) => { document.bgColor = String(colour); return true; },

@@ -1,6 +1,8 @@
 #include "testkit/EngineFixture.h"
 
 #include "browser/TKestrelWB.h"
+#include "browser/engine/EnginePage.h"
+#include "browser/engine/WebEngineControl.h"
 
 #include <QTest>
 
@@ -51,4 +53,16 @@ std::shared_ptr<PageDocument> EngineFixture::open(const QUrl &url)
     const bool loaded = QTest::qWaitFor([&complete] { return complete; }, LoadTimeoutMs);
     QObject::disconnect(connection);
     return loaded ? browser->Document() : nullptr;
+}
+
+QVariant EngineFixture::runPageScript(const QString &script, quint32 world)
+{
+    auto *control = qobject_cast<WebEngineControl *>(view()->control());
+    if (!control)
+        return QVariant();
+    auto result = std::make_shared<std::optional<QVariant>>();
+    control->page()->runJavaScript(script, world, [result](const QVariant &value) { *result = value; });
+    if (!QTest::qWaitFor([result] { return result->has_value(); }, LoadTimeoutMs))
+        return QVariant();
+    return result->value();
 }

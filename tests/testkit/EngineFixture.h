@@ -4,6 +4,7 @@
 #include "testkit/PageFixture.h"
 
 #include <QUrl>
+#include <QVariant>
 #include <memory>
 
 class TKestrelWB;
@@ -22,6 +23,10 @@ public:
 
     // Opens an address and waits until the page completed; the document, or null.
     std::shared_ptr<PageDocument> open(const QUrl &url);
+
+    // Runs a script in the top-level frame and gives its value; by default in the page's own
+    // world, as one of its scripts would.
+    QVariant runPageScript(const QString &script, quint32 world = 0);
 
     LoopbackServer &server() { return m_server; }
     TKestrelWB *view();

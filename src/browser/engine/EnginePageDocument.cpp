@@ -52,14 +52,19 @@ std::shared_ptr<PageElement> EnginePageDocument::elementById(const QString &id)
 
 bool EnginePageDocument::execCommand(const QString &command, bool showUserInterface, const QString &value)
 {
-    if (const auto action = clipboardAction(command)) {
-        PageAgentConnection *connection = m_handle.connection();
-        if (!queryCommandEnabled(command) || !connection || !connection->page())
-            return false;
-        connection->page()->triggerAction(*action);
-        return true;
-    }
-    return m_handle.flag(QStringLiteral("execCommand"), QJsonArray{command, showUserInterface, value});
+    const auto action = clipboardAction(command);
+    if (!action)
+        return m_handle.flag(QStringLiteral("execCommand"), QJsonArray{command, showUserInterface, value});
+    PageAgentConnection *connection = m_handle.connection();
+    if (!queryCommandEnabled(command) || !connection || !connection->page())
+        return false;
+    // Plain text is put in by the agent at once, so the caller may change the clipboard right
+    // after; richer contents are left to the engine, which keeps their formats.
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (*action == QWebEnginePage::Paste && data && data->hasText() && !data->hasHtml())
+        return m_handle.flag(QStringLiteral("insertText"), QJsonArray{data->text()});
+    connection->page()->triggerAction(*action);
+    return true;
 }
 
 bool EnginePageDocument::queryCommandSupported(const QString &command)

@@ -8,7 +8,8 @@
 //
 // Cut, copy and paste are the engine's own edit actions (a page script may not touch the
 // clipboard): they act on the focused frame, with the clipboard's rich formats, and are
-// enabled by the selection and editability the agent reports.
+// enabled by the selection and editability the agent reports. Plain text is pasted by the
+// agent itself, before the call returns.
 class EnginePageDocument : public PageDocument
 {
 public:

@@ -5,6 +5,7 @@
 #include "browser/page/PageTextRange.h"
 #include "browser/page/PageWindow.h"
 #include "testkit/EngineFixture.h"
+#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
 #include <QTest>
@@ -17,6 +18,7 @@ class EnginePageFieldsTest : public QObject
 
 private slots:
     void initTestCase();
+    void init() { failOnQtWarnings(); }
     void fieldsInEveryFrame_data();
     void fieldsInEveryFrame();
     void textRangeSelectsInsideAFrame();
