@@ -21,6 +21,8 @@ public:
     // The element with the given id attribute, or null.
     virtual std::shared_ptr<PageElement> elementById(const QString &id) = 0;
 
+    // Runs a command on the document's selection; false when the command is not enabled or
+    // its value is not understood, and then nothing changes.
     virtual bool execCommand(const QString &command, bool showUserInterface = false,
                              const QString &value = QString()) = 0;
     virtual bool queryCommandSupported(const QString &command) = 0;
@@ -30,9 +32,16 @@ public:
 
     // The visible text of the body, lines separated by line feeds.
     virtual QString bodyInnerText() = 0;
-    // Document colours as colour text ("#rrggbb" or a colour name).
+    // Document colours as colour text ("#rrggbb" or a colour name), read back as they were set;
+    // empty when the page sets none. A frameset document has none and refuses them.
     virtual QString bgColor() = 0;
     virtual bool setBgColor(const QString &colour) = 0;
     virtual QString fgColor() = 0;
     virtual bool setFgColor(const QString &colour) = 0;
+    virtual QString linkColor() = 0;
+    virtual bool setLinkColor(const QString &colour) = 0;
+    virtual QString alinkColor() = 0;
+    virtual bool setAlinkColor(const QString &colour) = 0;
+    virtual QString vlinkColor() = 0;
+    virtual bool setVlinkColor(const QString &colour) = 0;
 };

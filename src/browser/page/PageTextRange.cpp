@@ -23,40 +23,49 @@ std::shared_ptr<PageTextRange> PageTextRange::duplicate() const
 
 int PageTextRange::fieldLength() const
 {
-    return static_cast<int>(m_field->value().size());
+    return m_field ? static_cast<int>(m_field->value().size()) : 0;
 }
 
-int PageTextRange::clampToValue(int offset, int length) const
+void PageTextRange::keepInsideValue()
 {
-    return std::clamp(offset, 0, length);
+    const int length = fieldLength();
+    m_start = std::clamp(m_start, 0, length);
+    m_end = std::clamp(m_end, m_start, length);
+}
+
+int PageTextRange::movedOffset(int offset, int count, int length)
+{
+    const long long target = static_cast<long long>(offset) + count;
+    return static_cast<int>(std::clamp<long long>(target, 0, length));
 }
 
 QString PageTextRange::text() const
 {
+    if (!m_field)
+        return QString();
     const QString value = m_field->value();
     const int length = static_cast<int>(value.size());
-    const int start = clampToValue(m_start, length);
-    const int end = clampToValue(m_end, length);
+    const int start = std::clamp(m_start, 0, length);
+    const int end = std::clamp(m_end, start, length);
     return value.mid(start, end - start);
 }
 
 bool PageTextRange::setText(const QString &text)
 {
-    const int length = fieldLength();
-    const int start = clampToValue(m_start, length);
-    const int end = clampToValue(m_end, length);
-    if (!m_field->replaceRange(start, end, text))
+    keepInsideValue();
+    if (!m_field || !m_field->replaceRange(m_start, m_end, text))
         return false;
-    m_start = m_end = start + static_cast<int>(text.size());
+    m_start = m_end = m_start + static_cast<int>(text.size());
     return true;
 }
 
 int PageTextRange::move(const QString &unit, int count)
 {
+    keepInsideValue();
     collapse(true);
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_start + count, fieldLength());
+    const int target = movedOffset(m_start, count, fieldLength());
     const int moved = target - m_start;
     m_start = m_end = target;
     return moved;
@@ -64,9 +73,10 @@ int PageTextRange::move(const QString &unit, int count)
 
 int PageTextRange::moveStart(const QString &unit, int count)
 {
+    keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_start + count, fieldLength());
+    const int target = movedOffset(m_start, count, fieldLength());
     const int moved = target - m_start;
     m_start = target;
     m_end = std::max(m_end, m_start);
@@ -75,9 +85,10 @@ int PageTextRange::moveStart(const QString &unit, int count)
 
 int PageTextRange::moveEnd(const QString &unit, int count)
 {
+    keepInsideValue();
     if (!isCharacterUnit(unit))
         return 0;
-    const int target = clampToValue(m_end + count, fieldLength());
+    const int target = movedOffset(m_end, count, fieldLength());
     const int moved = target - m_end;
     m_end = target;
     m_start = std::min(m_start, m_end);
@@ -94,11 +105,11 @@ void PageTextRange::collapse(bool toStart)
 
 bool PageTextRange::select()
 {
-    const int length = fieldLength();
-    return m_field->setSelectionRange(clampToValue(m_start, length), clampToValue(m_end, length));
+    keepInsideValue();
+    return m_field && m_field->setSelectionRange(m_start, m_end);
 }
 
 bool PageTextRange::scrollIntoView()
 {
-    return m_field->scrollIntoView();
+    return m_field && m_field->scrollIntoView();
 }

@@ -12,6 +12,7 @@ class PageElement;
 class PageTextRange
 {
 public:
+    // A range without a field reads empty and fails every change.
     PageTextRange(std::shared_ptr<PageElement> field, int start, int end);
 
     std::shared_ptr<PageTextRange> duplicate() const;
@@ -22,7 +23,7 @@ public:
     // Replaces the range's text; the range then collapses after the new text.
     bool setText(const QString &text);
 
-    // Collapses to the start (or end), then moves by count units; returns the units moved.
+    // Collapses to the start, then moves by count units; returns the units moved.
     int move(const QString &unit, int count);
     // Moves one end by count units; the other end follows when they would cross.
     int moveStart(const QString &unit, int count);
@@ -33,8 +34,10 @@ public:
     bool scrollIntoView();
 
 private:
-    int clampToValue(int offset, int length) const;
     int fieldLength() const;
+    // Brings offsets left beyond a value that has since become shorter back inside it.
+    void keepInsideValue();
+    static int movedOffset(int offset, int count, int length);
 
     std::shared_ptr<PageElement> m_field;
     int m_start;
