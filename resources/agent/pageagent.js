@@ -19,8 +19,10 @@
     const BRIDGE = 'pageAgentBridge';
     // Key of the messages agents post to other frames' windows.
     const MESSAGE_KEY = 'kestrel-page-agent';
-    // How long the top-level agent waits for frames to confirm their reports.
+    // How long the top-level agent waits for frames to confirm their reports, and how long an
+    // agent waits for an edit the engine was asked to make.
     const FLUSH_WAIT_MS = 300;
+    const EDIT_WAIT_MS = 300;
 
     const ownDocument = document;
     const isTop = window === window.top;
@@ -140,6 +142,13 @@
         return tag === 'TEXTAREA' || (tag === 'INPUT' && element.selectionStart !== null);
     }
 
+    // Text as the field will hold it: line breaks as line feeds in a text area, none in a
+    // text box. The caret then lands right after what was really put in.
+    function fieldText(element, text) {
+        const lines = String(text).replace(/\r\n?/g, '\n');
+        return tagOf(element) === 'TEXTAREA' ? lines : lines.replace(/\n/g, '');
+    }
+
     function isOptionButton(element) {
         return tagOf(element) === 'INPUT' && (element.type === 'checkbox' || element.type === 'radio');
     }
@@ -150,9 +159,14 @@
             element.dispatchEvent(new Event(type, {bubbles: true}));
     }
 
+    // A character offset; offsets before the start of a value count as its start.
     function offset(value) {
         const number = Number(value);
-        return Number.isInteger(number) && number >= 0 ? number : fail('bad offset');
+        return Number.isInteger(number) ? Math.max(0, number) : fail('bad offset');
+    }
+
+    function isPromise(value) {
+        return !!value && typeof value.then === 'function';
     }
 
     // The path of a window from the top: its index among its parent's frames, level by level.
@@ -180,6 +194,44 @@
         document: (frame) => frame + ':' + documentId,
         focus: () => { window.focus(); return true; },
     });
+
+    // The next edit of this document made by the engine for the user (a paste or a cut), or
+    // none within a short while.
+    let editWatch = null;
+
+    function watchEdit() {
+        const watch = {edited: false, finished: false, done: null};
+        const finish = () => {
+            window.removeEventListener('input', onInput, true);
+            clearTimeout(timer);
+            watch.finished = true;
+            if (watch.done)
+                watch.done(watch.edited);
+        };
+        const onInput = () => {
+            watch.edited = true;
+            finish();
+        };
+        window.addEventListener('input', onInput, true);
+        const timer = setTimeout(finish, EDIT_WAIT_MS);
+        editWatch = watch;
+        return true;
+    }
+
+    function editDone() {
+        const watch = editWatch;
+        editWatch = null;
+        if (!watch || watch.finished)
+            return !!watch && watch.edited;
+        return new Promise((resolve) => { watch.done = resolve; });
+    }
+
+    const COLOURS = new Set(['bgColor', 'fgColor', 'linkColor', 'alinkColor', 'vlinkColor']);
+
+    // A frameset document has no colours.
+    function hasColours(which) {
+        return COLOURS.has(which) && !!document.body && tagOf(document.body) === 'BODY';
+    }
 
     function clipboardState() {
         const active = document.activeElement;
@@ -209,11 +261,16 @@
         clipboardState: () => clipboardState(),
         insertText: (frame, text) =>
             clipboardState().paste && document.execCommand('insertText', false, String(text)),
+        watchEdit: () => watchEdit(),
+        editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
-        bgColor: () => document.bgColor,
-        setBgColor: (frame, colour) => { document.bgColor = String(colour); return true; },
-        fgColor: () => document.fgColor,
-        setFgColor: (frame, colour) => { document.fgColor = String(colour); return true; },
+        colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
+        setColour: (frame, which, colour) => {
+            if (!hasColours(String(which)))
+                return false;
+            document[which] = String(colour);
+            return true;
+        },
     });
 
     function attribute(element, name) {
@@ -231,7 +288,7 @@
     // that do not fit the element's kind fail.
     const elementOps = newOps({
         getAttribute: (element, frame, name) => attribute(element, name),
-        name: (element) => (isFormControl(element) ? element.name : ''),
+        name: (element) => (typeof element.name === 'string' ? element.name : ''),
         value: (element) => (isFormControl(element) ? element.value : ''),
         setValue: (element, frame, value) => {
             if (!isFormControl(element))
@@ -243,7 +300,7 @@
         form: (element, frame) => (isFormControl(element) ? elementRef(element.form, frame) : null),
         formLength: (element) => (tagOf(element) === 'FORM' ? element.elements.length : fail('no form')),
         formItem: (element, frame, index) =>
-            (tagOf(element) === 'FORM' ? elementRef(element.elements[offset(index)], frame) : null),
+            (tagOf(element) === 'FORM' ? elementRef(element.elements[Number(index)], frame) : null),
         selection: (element) =>
             (hasCaret(element) ? [element.selectionStart, element.selectionEnd] : fail('no caret')),
         setSelectionRange: (element, frame, start, end) => {
@@ -255,15 +312,14 @@
         replaceRange: (element, frame, start, end, text) => {
             if (!hasCaret(element))
                 return false;
-            element.setRangeText(String(text), offset(start), offset(end), 'end');
+            element.setRangeText(fieldText(element, text), offset(start), offset(end), 'end');
             notify(element, 'input');
             return true;
         },
         selectedIndex: (element) => (tagOf(element) === 'SELECT' ? element.selectedIndex : fail('no select')),
         setSelectedIndex: (element, frame, index) => {
             const number = Number(index);
-            if (tagOf(element) !== 'SELECT' || !Number.isInteger(number) || number < -1
-                || number >= element.options.length)
+            if (tagOf(element) !== 'SELECT' || !Number.isInteger(number))
                 return false;
             element.selectedIndex = number;
             notify(element, 'input', 'change');
@@ -367,26 +423,33 @@
         }
     }
 
-    // A call from the program: [request id, target handle, operation, arguments]. The answer
-    // is returned at once, or comes later through the channel when a frame of another origin
-    // has to be asked.
+    // The answer to a call: given at once, or, for work that completes later, sent through the
+    // channel when it does.
+    function respond(id, value) {
+        if (!isPromise(value))
+            return answer(value);
+        if (!transport)
+            fail('no channel');
+        value.then((result) => tellProgram('answer', id, answer(result)),
+                   (error) => tellProgram('answer', id, failure(error)));
+        return PENDING;
+    }
+
+    // A call from the program: [request id, target handle, operation, arguments]. A frame of
+    // another origin is asked over its channel; its answer follows through the web channel.
     function run(request) {
         const [id, target, op, args] = Array.isArray(request) ? request : [];
         try {
-            if (op === 'flush') {
-                if (!transport)
-                    return answer(true);
-                flush(id);
-                return PENDING;
-            }
+            if (op === 'flush')
+                return respond(id, flush());
             const number = Number(String(target).split(':')[0]);
             if (number === 0)
-                return answer(perform(target, op, args));
+                return respond(id, perform(target, op, args));
             const entry = frames.get(number) || fail('unknown frame');
             const agent = sameOriginAgent(entry.win);
             if (agent)
-                return answer(agent.perform(target, op, args));
-            if (!entry.port)
+                return respond(id, agent.perform(target, op, args));
+            if (!entry.port || !transport)
                 fail('frame not reachable');
             entry.port.postMessage({t: 'request', id, target, op, args});
             return PENDING;
@@ -395,10 +458,10 @@
         }
     }
 
-    // Confirms that every report sent by the frames so far has reached the program.
+    // Confirms that every report the frames sent so far has been passed on to the program.
     const pongWaiters = new Map();
 
-    function flush(id) {
+    function flush() {
         const ports = [];
         for (const [number, entry] of frames) {
             if (entry.win.closed)
@@ -406,25 +469,18 @@
             else if (entry.port)
                 ports.push(entry.port);
         }
-        let outstanding = ports.length;
-        const done = () => {
-            if (outstanding < 0)
-                return;
-            outstanding = -1;
-            pongWaiters.delete(id);
-            tellProgram('answer', id, answer(true));
-        };
-        if (!outstanding) {
-            done();
-            return;
-        }
-        pongWaiters.set(id, () => {
-            if (--outstanding === 0)
-                done();
-        });
-        for (const port of ports)
-            port.postMessage({t: 'ping', id});
-        setTimeout(done, FLUSH_WAIT_MS);
+        const id = randomId();
+        return new Promise((resolve) => {
+            let outstanding = ports.length;
+            pongWaiters.set(id, () => {
+                if (--outstanding <= 0)
+                    resolve(true);
+            });
+            ports.forEach((port) => port.postMessage({t: 'ping', id}));
+            if (!outstanding)
+                resolve(true);
+            setTimeout(() => resolve(true), FLUSH_WAIT_MS);
+        }).finally(() => pongWaiters.delete(id));
     }
 
     const FRAME_EVENTS = new Set(['navigate', 'complete']);
@@ -505,11 +561,16 @@
         if (message.t === 'ping') {
             topPort.postMessage({t: 'pong', id: message.id});
         } else if (message.t === 'request') {
+            const reply = (value) => topPort.postMessage({t: 'answer', id: message.id, v: value === undefined ? null : value});
+            const refuse = (error) => topPort.postMessage({t: 'answer', id: message.id, e: String(error && error.message)});
             try {
                 const value = perform(message.target, message.op, message.args);
-                topPort.postMessage({t: 'answer', id: message.id, v: value === undefined ? null : value});
+                if (isPromise(value))
+                    value.then(reply, refuse);
+                else
+                    reply(value);
             } catch (error) {
-                topPort.postMessage({t: 'answer', id: message.id, e: String(error && error.message)});
+                refuse(error);
             }
         }
     }
@@ -529,7 +590,7 @@
         if (!body || typeof body !== 'object')
             return;
         if (isTop) {
-            if (body.hello === true && event.source) {
+            if (body.hello === true && event.source && event.source.top === window) {
                 event.stopImmediatePropagation();
                 offerChannel(event.source, event.origin);
             }

@@ -63,7 +63,12 @@ bool EnginePageDocument::execCommand(const QString &command, bool showUserInterf
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (*action == QWebEnginePage::Paste && data && data->hasText() && !data->hasHtml())
         return m_handle.flag(QStringLiteral("insertText"), QJsonArray{data->text()});
+    // The engine edits the page after this call; waiting for the edit to show keeps whatever
+    // the caller does next after it.
+    const bool edits = *action != QWebEnginePage::Copy && m_handle.flag(QStringLiteral("watchEdit"));
     connection->page()->triggerAction(*action);
+    if (edits)
+        m_handle.call(QStringLiteral("editDone"));
     return true;
 }
 
@@ -96,15 +101,23 @@ QString EnginePageDocument::queryCommandValue(const QString &command)
 }
 
 QString EnginePageDocument::bodyInnerText() { return m_handle.text(QStringLiteral("bodyInnerText")); }
-QString EnginePageDocument::bgColor() { return m_handle.text(QStringLiteral("bgColor")); }
-QString EnginePageDocument::fgColor() { return m_handle.text(QStringLiteral("fgColor")); }
-
-bool EnginePageDocument::setBgColor(const QString &colour)
+QString EnginePageDocument::colour(const QString &which)
 {
-    return m_handle.flag(QStringLiteral("setBgColor"), QJsonArray{colour});
+    return m_handle.text(QStringLiteral("colour"), QJsonArray{which});
 }
 
-bool EnginePageDocument::setFgColor(const QString &colour)
+bool EnginePageDocument::setColour(const QString &which, const QString &colour)
 {
-    return m_handle.flag(QStringLiteral("setFgColor"), QJsonArray{colour});
+    return m_handle.flag(QStringLiteral("setColour"), QJsonArray{which, colour});
 }
+
+QString EnginePageDocument::bgColor() { return colour(QStringLiteral("bgColor")); }
+bool EnginePageDocument::setBgColor(const QString &value) { return setColour(QStringLiteral("bgColor"), value); }
+QString EnginePageDocument::fgColor() { return colour(QStringLiteral("fgColor")); }
+bool EnginePageDocument::setFgColor(const QString &value) { return setColour(QStringLiteral("fgColor"), value); }
+QString EnginePageDocument::linkColor() { return colour(QStringLiteral("linkColor")); }
+bool EnginePageDocument::setLinkColor(const QString &value) { return setColour(QStringLiteral("linkColor"), value); }
+QString EnginePageDocument::alinkColor() { return colour(QStringLiteral("alinkColor")); }
+bool EnginePageDocument::setAlinkColor(const QString &value) { return setColour(QStringLiteral("alinkColor"), value); }
+QString EnginePageDocument::vlinkColor() { return colour(QStringLiteral("vlinkColor")); }
+bool EnginePageDocument::setVlinkColor(const QString &value) { return setColour(QStringLiteral("vlinkColor"), value); }

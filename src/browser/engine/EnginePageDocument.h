@@ -32,7 +32,17 @@ public:
     bool setBgColor(const QString &colour) override;
     QString fgColor() override;
     bool setFgColor(const QString &colour) override;
+    QString linkColor() override;
+    bool setLinkColor(const QString &colour) override;
+    QString alinkColor() override;
+    bool setAlinkColor(const QString &colour) override;
+    QString vlinkColor() override;
+    bool setVlinkColor(const QString &colour) override;
 
 private:
+    // A document colour by its property name ("bgColor", "linkColor" ...).
+    QString colour(const QString &which);
+    bool setColour(const QString &which, const QString &colour);
+
     PageAgentHandle m_handle;
 };
