@@ -144,9 +144,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QFileInfo(Browser).isExecutable());
-        QVERIFY(m_web.start());
+        QVERIFY(m_web.isListening());
         for (const char *path : {"/handed-over", "/early", "/dde", "/after-kill", "/handed-after-kill"})
-            m_web.serveHtml(QLatin1String(path), QStringLiteral("<title>%1</title>").arg(QLatin1String(path)));
+            m_web.serve(QLatin1String(path), (QStringLiteral("<title>%1</title>").arg(QLatin1String(path))).toUtf8());
     }
 
     void aSecondStartHandsItsAddressOverAndEnds()

@@ -50,14 +50,13 @@ class HtmlDialogTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_server.start());
-        m_server.serveHtml(QStringLiteral("/links"),
-                           page(QStringLiteral("Links"), QStringLiteral("<a id=\"same\" href=\"/next\">next</a>"
+        QVERIFY(m_server.isListening());
+        m_server.serve(QStringLiteral("/links"), (page(QStringLiteral("Links"), QStringLiteral("<a id=\"same\" href=\"/next\">next</a>"
                                                                         "<a id=\"blank\" target=\"_blank\" href=\"/popup\">popup</a>"
-                                                                        "<iframe src=\"/inner\"></iframe>")));
-        m_server.serveHtml(QStringLiteral("/inner"), page(QStringLiteral("Inner")));
-        m_server.serveHtml(QStringLiteral("/next"), page(QStringLiteral("Next")));
-        m_server.serveHtml(QStringLiteral("/popup"), page(QStringLiteral("Popup")));
+                                                                        "<iframe src=\"/inner\"></iframe>"))).toUtf8());
+        m_server.serve(QStringLiteral("/inner"), (page(QStringLiteral("Inner"))).toUtf8());
+        m_server.serve(QStringLiteral("/next"), (page(QStringLiteral("Next"))).toUtf8());
+        m_server.serve(QStringLiteral("/popup"), (page(QStringLiteral("Popup"))).toUtf8());
     }
 
     void init() { failOnAppWarnings(); }

@@ -65,9 +65,9 @@ class TabsEndToEndTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_server.start());
+        QVERIFY(m_server.isListening());
         for (const char *name : {"a", "b", "c", "front", "background"})
-            m_server.serveHtml(QLatin1Char('/') + QLatin1String(name), page(QStringLiteral("Page ") + QLatin1String(name)));
+            m_server.serve(QLatin1Char('/') + QLatin1String(name), (page(QStringLiteral("Page ") + QLatin1String(name))).toUtf8());
     }
 
     void aBackgroundTabFinishingChangesOnlyItsOwnCaption()
