@@ -60,7 +60,7 @@ private slots:
         m_server.serve(QStringLiteral("/framed"), (page(QStringLiteral("Framed"), QStringLiteral("<iframe src=\"/b\"></iframe>"))).toUtf8());
         m_server.serve(QStringLiteral("/closer"), (page(QStringLiteral("Closer"))).toUtf8());
         m_server.serve(QStringLiteral("/image"), (page(QStringLiteral("Image"), QStringLiteral("<img src=\"/pixel.png\">"))).toUtf8());
-        m_server.serve(QStringLiteral("/pixel.png"), {200, "image/png", QByteArray()});
+        m_server.serve(QStringLiteral("/pixel.png"), QByteArray(), "image/png");
     }
 
     void oneNavigationRaisesEventsInOrder()
