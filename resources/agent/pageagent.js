@@ -226,7 +226,6 @@
         window.addEventListener('input', onInput, true);
         const timer = setTimeout(finish, EDIT_WAIT_MS);
         editWatch = watch;
-        return true;
     }
 
     function editDone() {
@@ -272,7 +271,14 @@
         clipboardState: () => clipboardState(),
         insertText: (frame, text) =>
             clipboardState().paste && document.execCommand('insertText', false, String(text)),
-        watchEdit: () => watchEdit(),
+        // A cut, copy or paste the engine is about to make, if the document allows it now.
+        startClipboardCommand: (frame, kind) => {
+            if (!clipboardState()[kind])
+                return false;
+            if (kind !== 'copy')
+                watchEdit();
+            return true;
+        },
         editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
         colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),

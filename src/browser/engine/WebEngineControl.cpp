@@ -88,14 +88,14 @@ bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 {
     if (!host())
         return true;
-    // The engine waits for the answer: the page cannot be asked anything meanwhile.
-    PageCallGate::Hold engineCallback;
+    // The engine waits for the answer: the page is not asked anything meanwhile.
+    PageCallGate::Hold engineWaits;
     return host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
 }
 
 void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
 {
-    PageCallGate::Hold engineCallback;
+    PageCallGate::Hold engineWaits;
     bool cancel = false;
     BrowserControl *target = host() ? host()->controlNewWindow(cancel) : nullptr;
     if (cancel)
