@@ -144,6 +144,8 @@ bool WebEngineControl::isLoading() const { return m_loading; }
 
 std::shared_ptr<PageDocument> WebEngineControl::document()
 {
+    if (m_page->url().isEmpty())
+        return nullptr;
     return PageAgentHandle(m_agent, QStringLiteral("0")).document(QStringLiteral("document"));
 }
 

@@ -128,6 +128,8 @@ void EnginePageCallsTest::handlesOfAnEarlierDocumentFailSoftly()
 void EnginePageCallsTest::handlesOfAClosedPageFailSoftly()
 {
     auto view = std::make_unique<TKestrelWB>();
+    // No page shown yet, no document.
+    QVERIFY(!view->Document());
     bool complete = false;
     connect(view.get(), &TKestrelWB::DocumentComplete, this, [&](TKestrelWB *, BrowserFrame frame, const QString &) {
         complete = complete || frame.frame == 0;
