@@ -23,6 +23,8 @@
     // agent waits for an edit the engine was asked to make.
     const FLUSH_WAIT_MS = 300;
     const EDIT_WAIT_MS = 300;
+    // How long an offered channel may stay unanswered.
+    const HANDSHAKE_WAIT_MS = 2000;
 
     const ownDocument = document;
     const isTop = window === window.top;
@@ -149,6 +151,15 @@
         return tagOf(element) === 'TEXTAREA' ? lines : lines.replace(/\n/g, '');
     }
 
+    // The kinds of INPUT one types text into; some of them (e-mail, number) keep their
+    // selection to themselves.
+    const TEXT_INPUTS = new Set(['text', 'search', 'url', 'tel', 'password', 'email', 'number']);
+
+    function takesText(element) {
+        const tag = tagOf(element);
+        return tag === 'TEXTAREA' || (tag === 'INPUT' && TEXT_INPUTS.has(element.type));
+    }
+
     function isOptionButton(element) {
         return tagOf(element) === 'INPUT' && (element.type === 'checkbox' || element.type === 'radio');
     }
@@ -215,7 +226,6 @@
         window.addEventListener('input', onInput, true);
         const timer = setTimeout(finish, EDIT_WAIT_MS);
         editWatch = watch;
-        return true;
     }
 
     function editDone() {
@@ -235,8 +245,8 @@
 
     function clipboardState() {
         const active = document.activeElement;
-        if (active && hasCaret(active)) {
-            const selected = active.selectionStart !== active.selectionEnd;
+        if (active && takesText(active)) {
+            const selected = hasCaret(active) ? active.selectionStart !== active.selectionEnd : active.value !== '';
             const editable = !active.readOnly && !active.disabled;
             const readable = selected && active.type !== 'password';
             return {copy: readable, cut: readable && editable, paste: editable};
@@ -261,7 +271,14 @@
         clipboardState: () => clipboardState(),
         insertText: (frame, text) =>
             clipboardState().paste && document.execCommand('insertText', false, String(text)),
-        watchEdit: () => watchEdit(),
+        // A cut, copy or paste the engine is about to make, if the document allows it now.
+        startClipboardCommand: (frame, kind) => {
+            if (!clipboardState()[kind])
+                return false;
+            if (kind !== 'copy')
+                watchEdit();
+            return true;
+        },
         editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
         colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
@@ -458,10 +475,16 @@
         }
     }
 
-    // Confirms that every report the frames sent so far has been passed on to the program.
+    // Channels offered to frames and not yet taken or declined.
+    const offers = new Set();
     const pongWaiters = new Map();
 
-    function flush() {
+    function within(promise, milliseconds) {
+        return Promise.race([promise, new Promise((resolve) => setTimeout(resolve, milliseconds))]);
+    }
+
+    // Asks every frame with a channel to answer; a frame answers after all it reported before.
+    function pingFrames(id) {
         const ports = [];
         for (const [number, entry] of frames) {
             if (entry.win.closed)
@@ -469,18 +492,28 @@
             else if (entry.port)
                 ports.push(entry.port);
         }
-        const id = randomId();
         return new Promise((resolve) => {
             let outstanding = ports.length;
             pongWaiters.set(id, () => {
-                if (--outstanding <= 0)
-                    resolve(true);
+                if (--outstanding === 0)
+                    resolve();
             });
             ports.forEach((port) => port.postMessage({t: 'ping', id}));
             if (!outstanding)
-                resolve(true);
-            setTimeout(() => resolve(true), FLUSH_WAIT_MS);
-        }).finally(() => pongWaiters.delete(id));
+                resolve();
+        });
+    }
+
+    // Confirms that every report the frames sent so far has been passed on to the program:
+    // channels being opened are opened first, since their frames hold their reports till then.
+    function flush() {
+        const id = randomId();
+        return within(Promise.all(offers), FLUSH_WAIT_MS)
+            .then(() => within(pingFrames(id), FLUSH_WAIT_MS))
+            .then(() => {
+                pongWaiters.delete(id);
+                return true;
+            });
     }
 
     const FRAME_EVENTS = new Set(['navigate', 'complete']);
@@ -508,12 +541,21 @@
         const port = channel.port1;
         const nonce = randomId();
         let trusted = false;
+        let settle;
+        const offer = new Promise((resolve) => { settle = resolve; });
+        const settled = () => {
+            offers.delete(offer);
+            settle();
+        };
+        offers.add(offer);
+        setTimeout(settled, HANDSHAKE_WAIT_MS);
         port.onmessage = (event) => {
             const message = event.data || {};
             if (trusted) {
                 onFrameMessage(win, port, message);
                 return;
             }
+            settled();
             if (message.t !== 'proof' || typeof message.nonce !== 'string'
                 || message.proof !== proof('answer', nonce, message.nonce)) {
                 port.close();
@@ -523,8 +565,8 @@
             frames.get(frameNumberOf(win)).port = port;
             port.postMessage({t: 'ack', proof: proof('ack', message.nonce)});
         };
-        const offer = {[MESSAGE_KEY]: {nonce, proof: proof('offer', origin, nonce)}};
-        win.postMessage(offer, origin === 'null' ? '*' : origin, [channel.port2]);
+        const invitation = {[MESSAGE_KEY]: {nonce, proof: proof('offer', origin, nonce)}};
+        win.postMessage(invitation, origin === 'null' ? '*' : origin, [channel.port2]);
     }
 
     // ---- A frame agent: reports to the top-level agent, answers it over the channel. ----
@@ -586,7 +628,7 @@
     // everything else passes untouched.
     window.addEventListener('message', (event) => {
         const data = event.data;
-        const body = current() && data && typeof data === 'object' ? data[MESSAGE_KEY] : undefined;
+        const body = event.isTrusted && current() && data && typeof data === 'object' ? data[MESSAGE_KEY] : undefined;
         if (!body || typeof body !== 'object')
             return;
         if (isTop) {
@@ -600,8 +642,13 @@
             || body.proof !== proof('offer', window.origin, body.nonce))
             return;
         event.stopImmediatePropagation();
-        if (!topPort)
+        if (!topPort) {
             acceptChannel(event.ports[0], body.nonce);
+        } else {
+            // Already connected: a forged hello drew this offer. Declining settles it at once.
+            event.ports[0].postMessage({t: 'decline'});
+            event.ports[0].close();
+        }
     }, true);
 
     window[NAMESPACE] = Object.freeze({run, perform, frameEvent, digest});

@@ -56,18 +56,23 @@ bool EnginePageDocument::execCommand(const QString &command, bool showUserInterf
     if (!action)
         return m_handle.flag(QStringLiteral("execCommand"), QJsonArray{command, showUserInterface, value});
     PageAgentConnection *connection = m_handle.connection();
-    if (!queryCommandEnabled(command) || !connection || !connection->page())
+    QWebEnginePage *page = connection ? connection->page() : nullptr;
+    if (!page)
+        return false;
+    const bool paste = *action == QWebEnginePage::Paste;
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (paste && !clipboardHasData())
         return false;
     // Plain text is put in by the agent at once, so the caller may change the clipboard right
     // after; richer contents are left to the engine, which keeps their formats.
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (*action == QWebEnginePage::Paste && data && data->hasText() && !data->hasHtml())
+    if (paste && data->hasText() && !data->hasHtml())
         return m_handle.flag(QStringLiteral("insertText"), QJsonArray{data->text()});
-    // The engine edits the page after this call; waiting for the edit to show keeps whatever
-    // the caller does next after it.
-    const bool edits = *action != QWebEnginePage::Copy && m_handle.flag(QStringLiteral("watchEdit"));
-    connection->page()->triggerAction(*action);
-    if (edits)
+    // The engine edits the page after this call; the agent watches for the edit, and waiting
+    // for it keeps whatever the caller does next after it.
+    if (!m_handle.flag(QStringLiteral("startClipboardCommand"), QJsonArray{command.toLower()}))
+        return false;
+    page->triggerAction(*action);
+    if (*action != QWebEnginePage::Copy)
         m_handle.call(QStringLiteral("editDone"));
     return true;
 }
@@ -101,6 +106,7 @@ QString EnginePageDocument::queryCommandValue(const QString &command)
 }
 
 QString EnginePageDocument::bodyInnerText() { return m_handle.text(QStringLiteral("bodyInnerText")); }
+
 QString EnginePageDocument::colour(const QString &which)
 {
     return m_handle.text(QStringLiteral("colour"), QJsonArray{which});

@@ -16,7 +16,7 @@ class QWebEnginePage;
 // The program's line to the page agents of one page. A call names its target by the handle
 // the agent gave out ("frame", "frame:document" or "frame:document:element") and waits for the
 // answer on an event loop that takes no user input, for a bounded time. While one call waits,
-// or from inside the engine's own callbacks, a call fails at once (see PageCallGate). Every
+// or while the engine waits for a decision, a call fails at once (see PageCallGate). Every
 // failure (timeout, page gone, stale handle, an element of the wrong kind) gives no answer.
 class PageAgentConnection : public QObject
 {

@@ -52,6 +52,7 @@ QWebEngineScript PageAgentScript::create(const QString &secret)
 
 QString PageAgentScript::call(const QJsonArray &request)
 {
+    // kestrelPageAgent: the one name the agent defines in its world.
     QJsonArray arguments;
     arguments.append(request);
     return QStringLiteral("kestrelPageAgent.run(") + jsonArguments(arguments) + QStringLiteral(")");

@@ -5,13 +5,14 @@
 
 // Decides when a synchronous page call may run, and when engine reports reach their handlers.
 //
-// A page call waits for its answer on an event loop that takes no user input. The engine runs
-// none of its own work in a loop nested inside one of its callbacks (a signal or a virtual of
-// the page), so a call made there could never be answered. Hence:
-// - while a call waits, or while the engine is inside a callback, page calls fail at once;
-// - engine reports are posted, so that their handlers run from the application's own event
-//   loop, where page calls work; reports arriving while a call waits are held back and
-//   delivered in order once it is over, never in the middle of someone else's page call.
+// A page call waits for its answer on an event loop that takes no user input. Such a loop
+// must not run inside another page call, nor while the engine waits for a decision of ours
+// (may this navigation go ahead, where does this new window go): the engine's own work would
+// then run nested in the middle of its navigation logic. Hence:
+// - while a call waits, or while the engine waits for a decision, page calls fail at once;
+// - engine reports are posted, so that their handlers run from the application's event loop
+//   and never inside the engine's signals; reports arriving while a call waits are held back
+//   and delivered in order once it is over, never in the middle of someone else's page call.
 class PageCallGate
 {
 public:
@@ -22,7 +23,7 @@ public:
     // object is gone by then is dropped.
     static void report(const QObject *context, std::function<void()> task);
 
-    // Refuses page calls for as long as it lives: a call waiting, or an engine callback.
+    // Refuses page calls for as long as it lives: a call waiting, or the engine waiting.
     class Hold
     {
     public:

@@ -89,8 +89,8 @@ bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 {
     if (!host())
         return true;
-    // The engine waits for the answer: the page cannot be asked anything meanwhile.
-    PageCallGate::Hold engineCallback;
+    // The engine waits for the answer: the page is not asked anything meanwhile.
+    PageCallGate::Hold engineWaits;
     const bool proceed = host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
     if (isMainFrame)
         m_navigationPending = false;
@@ -99,7 +99,7 @@ bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 
 void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
 {
-    PageCallGate::Hold engineCallback;
+    PageCallGate::Hold engineWaits;
     bool cancel = false;
     BrowserControl *target = host() ? host()->controlNewWindow(cancel) : nullptr;
     if (cancel)
@@ -153,6 +153,8 @@ bool WebEngineControl::isLoading() const { return m_loading || m_navigationPendi
 
 std::shared_ptr<PageDocument> WebEngineControl::document()
 {
+    if (m_page->url().isEmpty())
+        return nullptr;
     return PageAgentHandle(m_agent, QStringLiteral("0")).document(QStringLiteral("document"));
 }
 

@@ -3,6 +3,7 @@
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"
 #include "testkit/EngineFixture.h"
+#include "testkit/EngineWait.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -42,7 +43,7 @@ private:
 
 namespace {
 const QByteArray fieldPage = "<!DOCTYPE html><html><head><title>calls</title></head><body>"
-                             "<input id=\"box\" value=\"hello world\"/><p id=\"text\">plain text</p></body></html>";
+                             "<input id=\"box\" value=\"hello world\"/><input id=\"mail\" type=\"email\"/></body></html>";
 }
 
 void EnginePageCallsTest::initTestCase()
@@ -101,12 +102,12 @@ void EnginePageCallsTest::aBusyPageTimesOut()
 {
     const int timeout = PageAgentConnection::timeout();
     PageAgentConnection::setTimeout(200);
-    blockPage(2000);
+    blockPage(800);
     const QString url = m_document->url();
     PageAgentConnection::setTimeout(timeout);
     QCOMPARE(url, QString());
     // Once the page is free again, so are the calls.
-    QTRY_VERIFY_WITH_TIMEOUT(!m_document->url().isEmpty(), 5000);
+    QVERIFY(waitForEngine([this] { return !m_document->url().isEmpty(); }));
 }
 
 void EnginePageCallsTest::handlesOfAnEarlierDocumentFailSoftly()
@@ -127,12 +128,14 @@ void EnginePageCallsTest::handlesOfAnEarlierDocumentFailSoftly()
 void EnginePageCallsTest::handlesOfAClosedPageFailSoftly()
 {
     auto view = std::make_unique<TKestrelWB>();
+    // No page shown yet, no document.
+    QVERIFY(!view->Document());
     bool complete = false;
     connect(view.get(), &TKestrelWB::DocumentComplete, this, [&](TKestrelWB *, BrowserFrame frame, const QString &) {
         complete = complete || frame.frame == 0;
     });
     view->Navigate(m_fixture.server().url(QStringLiteral("/field.html")).toString());
-    QTRY_VERIFY_WITH_TIMEOUT(complete, 15000);
+    QVERIFY(waitForEngine([&complete] { return complete; }));
     const auto document = view->Document();
     QVERIFY(document);
     const auto box = document->elementById(QStringLiteral("box"));
@@ -156,7 +159,7 @@ void EnginePageCallsTest::clipboardCommandsFollowTheSelection()
     QVERIFY(m_document->queryCommandEnabled(QStringLiteral("COPY")));
     QVERIFY(m_document->queryCommandEnabled(QStringLiteral("CUT")));
     QVERIFY(m_document->execCommand(QStringLiteral("COPY")));
-    QTRY_COMPARE(clipboard->text(), QStringLiteral("hello"));
+    QVERIFY(waitForEngine([clipboard] { return clipboard->text() == QLatin1String("hello"); }));
 
     // Plain text is in the field as soon as the command returns, so the clipboard may be given
     // back at once.
@@ -175,6 +178,15 @@ void EnginePageCallsTest::clipboardCommandsFollowTheSelection()
     QVERIFY(!m_document->queryCommandEnabled(QStringLiteral("PASTE")));
     QVERIFY(!m_document->execCommand(QStringLiteral("PASTE")));
     QCOMPARE(box->value(), QStringLiteral("hello there"));
+
+    // Boxes that keep their selection to themselves still take a paste.
+    const auto mail = m_document->elementById(QStringLiteral("mail"));
+    QVERIFY(mail->focus());
+    clipboard->setText(QStringLiteral("me@example.org"));
+    QVERIFY(m_document->queryCommandEnabled(QStringLiteral("PASTE")));
+    QVERIFY(m_document->execCommand(QStringLiteral("PASTE")));
+    QCOMPARE(mail->value(), QStringLiteral("me@example.org"));
+    QVERIFY(m_document->queryCommandEnabled(QStringLiteral("COPY")));
 }
 
 KESTREL_TEST(EnginePageCallsTest)

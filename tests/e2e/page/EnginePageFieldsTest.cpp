@@ -5,6 +5,7 @@
 #include "browser/page/PageTextRange.h"
 #include "browser/page/PageWindow.h"
 #include "testkit/EngineFixture.h"
+#include "testkit/EngineWait.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -157,7 +158,7 @@ void EnginePageFieldsTest::focusReachesTheFieldInAFrameOfAnotherOrigin()
     const auto box = document->elementById(QStringLiteral("box"));
     QVERIFY(box->focus());
     // The focus path of the page: the frame element on top, the box inside the frame.
-    QTRY_VERIFY(m_top->activeElement() && m_top->activeElement()->isSameNode(*frame));
+    QVERIFY(waitForEngine([&] { return m_top->activeElement() && m_top->activeElement()->isSameNode(*frame); }));
     QVERIFY(document->activeElement()->isSameNode(*box));
     QCOMPARE(m_top->activeElement()->tagName(), QStringLiteral("IFRAME"));
 }
