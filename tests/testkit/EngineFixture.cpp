@@ -3,7 +3,7 @@
 #include "browser/TKestrelWB.h"
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
-#include "testkit/EngineWait.h"
+#include "testkit/WaitUntil.h"
 
 
 namespace {
@@ -54,7 +54,7 @@ std::shared_ptr<PageDocument> EngineFixture::open(const QUrl &url)
                 complete = true;
         });
     browser->Navigate(url.toString());
-    const bool loaded = waitForEngine([&complete] { return complete; }, LoadTimeoutMs);
+    const bool loaded = waitUntil([&complete] { return complete; }, LoadTimeoutMs);
     QObject::disconnect(connection);
     return loaded ? browser->Document() : nullptr;
 }
@@ -66,7 +66,7 @@ QVariant EngineFixture::runPageScript(const QString &script, quint32 world)
         return QVariant();
     auto result = std::make_shared<std::optional<QVariant>>();
     control->page()->runJavaScript(script, world, [result](const QVariant &value) { *result = value; });
-    if (!waitForEngine([result] { return result->has_value(); }, LoadTimeoutMs))
+    if (!waitUntil([result] { return result->has_value(); }, LoadTimeoutMs))
         return QVariant();
     return result->value();
 }

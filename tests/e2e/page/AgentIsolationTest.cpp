@@ -3,7 +3,7 @@
 #include "browser/page/PageElement.h"
 #include "browser/page/PageWindow.h"
 #include "testkit/EngineFixture.h"
-#include "testkit/EngineWait.h"
+#include "testkit/WaitUntil.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -112,7 +112,7 @@ void AgentIsolationTest::initTestCase()
 
     m_document = m_fixture.open(server.url(QStringLiteral("/top.html")));
     QVERIFY(m_document);
-    QVERIFY(waitForEngine([this] { return m_fixture.runPageScript(QStringLiteral("hostile.reports.length")).toInt() == 1; }));
+    QVERIFY(waitUntil([this] { return m_fixture.runPageScript(QStringLiteral("hostile.reports.length")).toInt() == 1; }));
     m_top = QJsonDocument::fromJson(m_fixture.runPageScript(QStringLiteral("JSON.stringify(hostile)")).toString().toUtf8()).object();
     m_frame = m_top.value(QLatin1String("reports")).toArray().at(0).toObject();
     m_visible = m_fixture.runPageScript(QStringLiteral("document.documentElement.outerHTML + JSON.stringify(hostile)")).toString();

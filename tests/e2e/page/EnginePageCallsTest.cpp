@@ -3,7 +3,7 @@
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"
 #include "testkit/EngineFixture.h"
-#include "testkit/EngineWait.h"
+#include "testkit/WaitUntil.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -107,7 +107,7 @@ void EnginePageCallsTest::aBusyPageTimesOut()
     PageAgentConnection::setTimeout(timeout);
     QCOMPARE(url, QString());
     // Once the page is free again, so are the calls.
-    QVERIFY(waitForEngine([this] { return !m_document->url().isEmpty(); }));
+    QVERIFY(waitUntil([this] { return !m_document->url().isEmpty(); }));
 }
 
 void EnginePageCallsTest::handlesOfAnEarlierDocumentFailSoftly()
@@ -135,7 +135,7 @@ void EnginePageCallsTest::handlesOfAClosedPageFailSoftly()
         complete = complete || frame.frame == 0;
     });
     view->Navigate(m_fixture.server().url(QStringLiteral("/field.html")).toString());
-    QVERIFY(waitForEngine([&complete] { return complete; }));
+    QVERIFY(waitUntil([&complete] { return complete; }));
     const auto document = view->Document();
     QVERIFY(document);
     const auto box = document->elementById(QStringLiteral("box"));
@@ -159,7 +159,7 @@ void EnginePageCallsTest::clipboardCommandsFollowTheSelection()
     QVERIFY(m_document->queryCommandEnabled(QStringLiteral("COPY")));
     QVERIFY(m_document->queryCommandEnabled(QStringLiteral("CUT")));
     QVERIFY(m_document->execCommand(QStringLiteral("COPY")));
-    QVERIFY(waitForEngine([clipboard] { return clipboard->text() == QLatin1String("hello"); }));
+    QVERIFY(waitUntil([clipboard] { return clipboard->text() == QLatin1String("hello"); }));
 
     // Plain text is in the field as soon as the command returns, so the clipboard may be given
     // back at once.

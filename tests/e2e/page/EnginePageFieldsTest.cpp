@@ -5,7 +5,7 @@
 #include "browser/page/PageTextRange.h"
 #include "browser/page/PageWindow.h"
 #include "testkit/EngineFixture.h"
-#include "testkit/EngineWait.h"
+#include "testkit/WaitUntil.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -158,7 +158,7 @@ void EnginePageFieldsTest::focusReachesTheFieldInAFrameOfAnotherOrigin()
     const auto box = document->elementById(QStringLiteral("box"));
     QVERIFY(box->focus());
     // The focus path of the page: the frame element on top, the box inside the frame.
-    QVERIFY(waitForEngine([&] { return m_top->activeElement() && m_top->activeElement()->isSameNode(*frame); }));
+    QVERIFY(waitUntil([&] { return m_top->activeElement() && m_top->activeElement()->isSameNode(*frame); }));
     QVERIFY(document->activeElement()->isSameNode(*box));
     QCOMPARE(m_top->activeElement()->tagName(), QStringLiteral("IFRAME"));
 }

@@ -2,7 +2,7 @@
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
 #include "testkit/EngineFixture.h"
-#include "testkit/EngineWait.h"
+#include "testkit/WaitUntil.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
@@ -134,7 +134,7 @@ void FrameEventsTest::aFrameKeepsItsNumberWhenItNavigates()
     const QString next = m_fixture.server().url(QStringLiteral("/c.html"), QStringLiteral("localhost")).toString();
     auto *control = static_cast<WebEngineControl *>(view->control());
     control->page()->runJavaScript(QStringLiteral("document.getElementById('b').src = '%1';").arg(next));
-    QVERIFY(waitForEngine([this] { return find(QStringLiteral("complete"), QStringLiteral("/c.html")); }));
+    QVERIFY(waitUntil([this] { return find(QStringLiteral("complete"), QStringLiteral("/c.html")); }));
     QCOMPARE(find(QStringLiteral("navigated"), QStringLiteral("/c.html"))->frame.frame, number);
     QCOMPARE(find(QStringLiteral("complete"), QStringLiteral("/c.html"))->frame.frame, number);
     // The page itself did not navigate.
