@@ -11,17 +11,14 @@ void TfrmKestrelBrowser::CloseMainWindow()
     // during the run, which must not follow with the emptied tab set.
     m_workspaceSaver.stop();
     TabSet &tabs = m_tabbed->tabs();
-    QStringList workspace;
     for (int i = 0; i < tabs.count(); ++i) {
         const BrowserTab *tab = tabs.tabAt(i);
-        const TKestrelWB *view = tab ? tab->browser() : nullptr;
-        if (!view)
-            continue;
-        const QString location = view->LocationURL();
-        LeavePageForNotes(location);
-        if (!location.trimmed().isEmpty())
-            workspace.append(location);
+        if (const TKestrelWB *view = tab ? tab->browser() : nullptr)
+            LeavePageForNotes(view->LocationURL());
     }
+    // A tab whose page has not reported its location yet keeps the address it was opened on,
+    // so that closing while pages still load loses no tab; blank ones are left out.
+    const QStringList workspace = tabs.locations();
     // No view is left running while the settings are written.
     for (int i = tabs.count() - 1; i >= 0; --i) {
         if (BrowserTab *tab = tabs.tabAt(i))

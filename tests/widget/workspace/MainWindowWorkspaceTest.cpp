@@ -103,21 +103,25 @@ private slots:
             QCOMPARE(w.window.tabbedBrowser().tabs().count(), 3);
             QCOMPARE(w.window.tabbedBrowser().tabs().activeTab(), w.window.tabbedBrowser().tabs().tabAt(2));
             w.loadAll();
-            // A fourth tab on a page that never reported a location is left out at close.
-            w.window.AddBrowserTab(QStringLiteral("http://never.example/"));
+            // A tab still loading at close keeps the address it was opened on; one on an empty
+            // homepage is left out.
+            w.window.AddBrowserTab(QStringLiteral("http://loading.example/"));
+            m_store.writeString(Main, QStringLiteral("Homepage"), QString());
+            w.window.AddBrowserTab(QString());
             QAction *exit = w.menuEntry(QStringLiteral("&File"), QStringLiteral("E&xit"));
             QVERIFY(exit);
             exit->trigger();
             QVERIFY(w.window.Closing);
             QVERIFY(!w.window.isVisible());
         }
-        QCOMPARE(workspaceBytes(), lines(Pages));
+        const QStringList written = Pages + QStringList{QStringLiteral("http://loading.example/")};
+        QCOMPARE(workspaceBytes(), lines(written));
 
         Window w;
         w.window.show();
-        QCOMPARE(w.window.tabbedBrowser().tabs().count(), 3);
-        QCOMPARE(w.window.tabbedBrowser().tabs().locations(), Pages);
-        QCOMPARE(w.window.tabbedBrowser().tabs().activeTab(), w.window.tabbedBrowser().tabs().tabAt(2));
+        QCOMPARE(w.window.tabbedBrowser().tabs().count(), 4);
+        QCOMPARE(w.window.tabbedBrowser().tabs().locations(), written);
+        QCOMPARE(w.window.tabbedBrowser().tabs().activeTab(), w.window.tabbedBrowser().tabs().tabAt(3));
     }
 
     void saveWorkspaceOffLeavesTheFileAloneDuringTheRunAndAtClose()
