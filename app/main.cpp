@@ -1,4 +1,5 @@
 #include "browser/TfrmKestrelBrowser.h"
+#include "platform/TerminationSignals.h"
 #include "platform/InstanceLock.h"
 #include "shell/DdeServiceName.h"
 #include "shell/InstanceNames.h"
@@ -62,6 +63,10 @@ int main(int argc, char **argv)
     // Requests that came while the program started are opened once the first tabs are there.
     QObject::connect(&window, &TfrmKestrelBrowser::firstTabsOpened, &server,
                      &InstanceServer::startDelivering, Qt::QueuedConnection);
+
+    // SIGTERM and SIGINT close the window as "E&xit" does, so the workspace and settings are saved.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
 
     window.show();
     splash->startUpFinished();

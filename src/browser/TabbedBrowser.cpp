@@ -78,10 +78,10 @@ void TabbedBrowser::createMenus()
         menu->addAction(m_commands.createAction(id, menu, caption));
     };
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    QMenu *fileNew = file->addMenu(QStringLiteral("&New"));
+    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+    QMenu *fileNew = m_fileMenu->addMenu(QStringLiteral("&New"));
     add(fileNew, CommandIds::NewTab, QStringLiteral("&Browser Tab"));
-    add(file, CommandIds::CloseTab, QStringLiteral("&Close Page"));
+    add(m_fileMenu, CommandIds::CloseTab, QStringLiteral("&Close Page"));
 
     QMenu *view = bar->addMenu(QStringLiteral("&View"));
     view->addMenu(m_menus->BrowserTabs());
@@ -95,6 +95,7 @@ void TabbedBrowser::createMenus()
     go->addSeparator();
     add(go, CommandIds::Home, QStringLiteral("&Home Page"));
 
+    m_optionsMenu = bar->addMenu(QStringLiteral("&Options"));
     bar->addMenu(m_menus->PopupMenuTabs());
     bar->setCornerWidget(m_animationBand, Qt::TopRightCorner);
 }

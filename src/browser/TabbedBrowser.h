@@ -16,6 +16,7 @@ class PageEvents;
 class Prompter;
 class QComboBox;
 class QMainWindow;
+class QMenu;
 class QToolBar;
 class SettingsStore;
 class StatusArea;
@@ -49,6 +50,9 @@ public:
     QWidget *pnlAnimate() const { return m_animationBand; }
     QComboBox *cboURLAddress() const { return m_address; }
     QToolBar *ToolBar2() const { return m_toolBar; }
+    // The main menu's "&File" and "&Options" menus, for the window's own entries.
+    QMenu *FileMenu() const { return m_fileMenu; }
+    QMenu *OptionsMenu() const { return m_optionsMenu; }
 
 private:
     void createMenus();
@@ -62,6 +66,8 @@ private:
     BusyAnimation *m_animation;
     QComboBox *m_address;
     QToolBar *m_toolBar = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
     std::unique_ptr<BrowserChrome> m_chrome;
     std::unique_ptr<TabSet> m_tabs;
     std::unique_ptr<PageEvents> m_events;

@@ -1,15 +1,27 @@
 #include "browser/TfrmKestrelBrowser.h"
 
+#include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
+#include "browser/TfrmNewWindow.h"
+#include "browser/tabs/BrowserTab.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
 
 TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *parent)
-    : QMainWindow(parent), m_controlFactory(std::move(controlFactory)), m_prompter(this)
+    : QMainWindow(parent), m_controlFactory(std::move(controlFactory)), m_prompter(this),
+      m_workspaceSaver(m_workspace, [this] { return m_tabbed->tabs().locations(); }),
+      m_newWindowPolicy(
+          m_store, [this] { TfrmNewWindow::ask(m_store, this); },
+          [this]() -> TKestrelWB * {
+              BrowserTab *tab = m_tabbed->tabs().AddBrowserTab(QString());
+              return tab->browser();
+          })
 {
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
+    CreateAddressBar();
+    CreateWindowCommands();
     FormCreate();
 }
 
@@ -36,15 +48,24 @@ void TfrmKestrelBrowser::FormShow()
 
 void TfrmKestrelBrowser::closeEvent(QCloseEvent *event)
 {
-    Closing = true;
-    WriteWindowSettings();
+    // A second close request (a signal during the close) finds nothing left to do.
+    if (!Closing) {
+        Closing = true;
+        CloseMainWindow();
+    }
     event->accept();
 }
 
 void TfrmKestrelBrowser::OpenFirstTabs()
 {
-    // The homepage; restoring the workspace (or the default group or start pages) replaces it.
-    OpenAddressInNewTab(QString());
+    // Only a window that has not opened its tabs yet; later shows keep what is open.
+    if (m_tabbed->tabs().count() > 1)
+        return;
+    const Workspace::FirstTabs first = m_workspace.firstTabs();
+    for (const QString &address : first.addresses)
+        AddBrowserTab(address);
+    if (first.active >= 0 && first.active < m_tabbed->tabs().count())
+        m_tabbed->tabs().SelectTab(first.active);
 }
 
 void TfrmKestrelBrowser::OpenAddressInNewTab(const QString &address)

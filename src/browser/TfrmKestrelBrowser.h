@@ -1,7 +1,12 @@
 #pragma once
 
+#include "browser/NewWindowPolicy.h"
+#include "shell/DataFolder.h"
 #include "shell/OpenRequestFilter.h"
 #include "shell/SettingsStore.h"
+#include "shell/Workspace.h"
+#include "shell/WorkspaceSaver.h"
+#include "typing/TypingAidTable.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
 
@@ -11,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class AddressBar;
 class BrowserControl;
 class TKestrelWB;
 class TabbedBrowser;
@@ -32,7 +38,7 @@ public:
     int quoteWidth() const { return m_quoteWidth; }
     const QStringList &searchTerms() const { return m_searchTerms; }
     const QStringList &financeSearchTerms() const { return m_financeSearchTerms; }
-    const QStringList &typedUrls() const { return m_typedUrls; }
+    QStringList typedUrls() const;
 
     // --- Addresses from outside: the command line, later starts and the shell ---
     // The first command-line argument, handled on every show after the first tabs.
@@ -56,6 +62,13 @@ public:
     TKestrelWB *GetActiveBrowser() const;
     TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
     CommandRegistry &commands() { return m_commands; }
+    AddressBar &addressBar() const { return *m_addressBar; }
+    Workspace &workspace() { return m_workspace; }
+    WorkspaceSaver &workspaceSaver() { return m_workspaceSaver; }
+    NewWindowPolicy &newWindowPolicy() { return m_newWindowPolicy; }
+
+    // Loads the address in the active browser, or in a new tab when there is none.
+    void NavigateActiveBrowser(const QString &address);
 
     // Set once the window's close has been accepted.
     bool Closing = false;
@@ -95,14 +108,29 @@ private:
     void WriteTabMultiline();         // "Tab Multiline" from the tab set
     void WriteTabPosition();          // "Tab Position" from the tab set
     void WriteToolBarStyle();         // "ToolBarMain" from the button bar (toolbars and bands)
+    // The close sequence once the close is accepted: the workspace, freeing the tabs, settings.
+    void CloseMainWindow();
+    // Hands the location a closing tab shows to the page-notes tool as the page being left.
+    void LeavePageForNotes(const QString &location);
 
     // The tab set with its page events, status display, commands, menus and keys.
     void CreateTabSet();
     TKestrelWB *CreateBrowserView(QWidget *sheet);
+    // Every new view: its new-window requests and top-frame navigations.
+    void ConnectBrowserView(TKestrelWB *view);
+    // The address bar on the tab set's address box.
+    void CreateAddressBar();
+    // The window's own commands and their menu entries: Exit, the Options entries and
+    // "&Go To Address".
+    void CreateWindowCommands();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
     QtPrompter m_prompter;
+    TypingAidTable m_typingAids{DataFolder::path()};
+    Workspace m_workspace{m_store, DataFolder::path()};
+    WorkspaceSaver m_workspaceSaver;
+    NewWindowPolicy m_newWindowPolicy;
     CommandRegistry m_commands;
     OpenRequestFilter m_openRequests;
     std::optional<QString> m_commandLineAddress;
@@ -112,7 +140,7 @@ private:
     int m_quoteWidth = 0;
     QStringList m_searchTerms;
     QStringList m_financeSearchTerms;
-    QStringList m_typedUrls;
 
     std::unique_ptr<TabbedBrowser> m_tabbed;
+    std::unique_ptr<AddressBar> m_addressBar;
 };

@@ -1,6 +1,7 @@
 // The main window's settings: what it reads when it is created and writes when it closes.
 #include "browser/TfrmKestrelBrowser.h"
 
+#include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
@@ -101,7 +102,7 @@ void TfrmKestrelBrowser::ReadHistoryLists()
 {
     m_store.readList(mainSubkey("SearchTerms"), m_searchTerms);
     m_store.readList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
-    m_store.readList(mainSubkey("TypedURLs"), m_typedUrls);
+    m_addressBar->readTypedUrls();
 }
 
 void TfrmKestrelBrowser::ApplyTabArrangement()
@@ -114,7 +115,10 @@ void TfrmKestrelBrowser::InstallPageKeyFilter() {}
 
 void TfrmKestrelBrowser::SetUpSponsorRotator() {}
 
-void TfrmKestrelBrowser::LoadTypingAids() {}
+void TfrmKestrelBrowser::LoadTypingAids()
+{
+    m_typingAids.LoadTypingAids();
+}
 
 void TfrmKestrelBrowser::WriteWindowSettings()
 {
@@ -126,7 +130,7 @@ void TfrmKestrelBrowser::WriteWindowSettings()
     WriteToolBarStyle();
     m_store.writeList(mainSubkey("SearchTerms"), m_searchTerms);
     m_store.writeList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
-    m_store.writeList(mainSubkey("TypedURLs"), m_typedUrls);
+    m_addressBar->writeTypedUrls();
 }
 
 void TfrmKestrelBrowser::WriteTabMultiline()

@@ -20,6 +20,14 @@ inline const QString TabBottom = QStringLiteral("TabBottom");
 inline const QString TabLeft = QStringLiteral("TabLeft");
 inline const QString TabRight = QStringLiteral("TabRight");
 
+// The main window: closing, the workspace, the address bar, new windows and the homepage
+inline const QString Exit = QStringLiteral("Exit");
+inline const QString SaveWorkspace = QStringLiteral("SaveWorkspace");
+inline const QString GoToAddress = QStringLiteral("GoToAddress");
+inline const QString ClearTypedUrls = QStringLiteral("ClearTypedUrls");
+inline const QString NewWindowSettings = QStringLiteral("NewWindowSettings");
+inline const QString HomepageSetup = QStringLiteral("HomepageSetup");
+
 // Navigation of the active browser
 inline const QString Back = QStringLiteral("Back");
 inline const QString Forward = QStringLiteral("Forward");

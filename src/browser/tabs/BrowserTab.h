@@ -21,6 +21,8 @@ public:
     QMenu *popupMenu() const { return m_popupMenu; }
     void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
 
+    // The address the tab was opened on, which stands for its location until the view has one.
+    QString OpenedAddress;
     bool BackAvailable = false;
     bool ForwardAvailable = false;
 

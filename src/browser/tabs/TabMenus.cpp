@@ -21,8 +21,8 @@ TabMenus::TabMenus(CommandRegistry &commands, TabCommands &tabCommands, TabSet &
     m_sheetMenu->setObjectName(QStringLiteral("PopupMenuTabSheet"));
     m_sheetMenu->addAction(m_commands.createAction(CommandIds::CloseTab, m_sheetMenu, QStringLiteral("&Close Top Page")));
     m_sheetMenu->addAction(m_commands.createAction(CommandIds::NewTab, m_sheetMenu, QStringLiteral("&New Page")));
-    QMenu *arrange = m_sheetMenu->addMenu(QStringLiteral("Arrange &Browser Tabs"));
-    addArrangementEntries(arrange, false);
+    m_arrangeMenu = m_sheetMenu->addMenu(QStringLiteral("Arrange &Browser Tabs"));
+    addArrangementEntries(m_arrangeMenu, false);
     connect(m_sheetMenu, &QMenu::aboutToShow, this, [this] { m_tabCommands.updateArrangementState(); });
 
     addArrangementEntries(m_browserTabsMenu, true);

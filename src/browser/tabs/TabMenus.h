@@ -21,6 +21,8 @@ public:
     QMenu *PopupMenuTabSheet() const { return m_sheetMenu; }
     QMenu *PopupMenuTabs() const { return m_tabsMenu; }
     QMenu *BrowserTabs() const { return m_browserTabsMenu; }
+    // "Arrange &Browser Tabs" of the sheet popup menu.
+    QMenu *ArrangeBrowserTabs() const { return m_arrangeMenu; }
 
     // The Tabs menu opens: its first three entries stay, the rest become one entry per tab.
     void PopupMenuTabsPopup();
@@ -34,4 +36,5 @@ private:
     QMenu *m_sheetMenu;
     QMenu *m_tabsMenu;
     QMenu *m_browserTabsMenu;
+    QMenu *m_arrangeMenu;
 };

@@ -67,12 +67,14 @@ BrowserTab *TabSet::AddBrowserTab(const QString &address, const QString &caption
         view->GoHome();
     tab->BackAvailable = false;
     tab->ForwardAvailable = false;
+    tab->OpenedAddress = address.isEmpty() ? homepage : address;
     if (!address.isEmpty())
         view->Navigate(address);
     else
         view->GoHome();
 
     m_pages.setActiveIndex(m_pages.indexOf(tab));
+    emit tabsChanged();
     return tab;
 }
 
@@ -176,6 +178,7 @@ void TabSet::CloseActiveTab()
     BrowserTab *next = tabAt(nextIndex);
     delete closing;
     m_pages.setActiveIndex(m_pages.indexOf(next));
+    emit tabsChanged();
 }
 
 void TabSet::CloseAllTabs()
@@ -188,20 +191,25 @@ void TabSet::CloseAllTabs()
         m_pages.setActiveIndex(0);
     if (TKestrelWB *view = GetActiveBrowser())
         view->GoHome();
+    emit tabsChanged();
 }
 
 void TabSet::MoveActiveTabUp()
 {
     const int active = m_pages.activeIndex();
-    if (active > 0)
+    if (active > 0) {
         m_pages.movePage(active, active - 1);
+        emit tabsChanged();
+    }
 }
 
 void TabSet::MoveActiveTabDown()
 {
     const int active = m_pages.activeIndex();
-    if (active >= 0 && active < count() - 1)
+    if (active >= 0 && active < count() - 1) {
         m_pages.movePage(active, active + 1);
+        emit tabsChanged();
+    }
 }
 
 void TabSet::PreviousTab()
@@ -328,6 +336,7 @@ void TabSet::closeTab(BrowserTab *tab)
     }
     delete tab->browser();
     delete tab;
+    emit tabsChanged();
 }
 
 QList<TabSet::TabMenuEntry> TabSet::tabMenuEntries() const
@@ -341,4 +350,18 @@ QList<TabSet::TabMenuEntry> TabSet::tabMenuEntries() const
                                     i == m_pages.activeIndex()});
     }
     return entries;
+}
+
+QStringList TabSet::locations() const
+{
+    QStringList addresses;
+    for (int i = 0; i < count(); ++i) {
+        BrowserTab *tab = tabAt(i);
+        TKestrelWB *view = tab ? tab->browser() : nullptr;
+        if (!view)
+            continue;
+        const QString location = view->LocationURL();
+        addresses.append(location.isEmpty() ? tab->OpenedAddress : location);
+    }
+    return addresses;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class BrowserChrome;
@@ -93,10 +94,15 @@ public:
 
     // The entries of the Tabs menu, one per tab in tab order.
     QList<TabMenuEntry> tabMenuEntries() const;
+    // Every tab's address in tab order: its view's location, or the address it was opened on
+    // while the view has none yet.
+    QStringList locations() const;
 
 signals:
     // A new tab's view was made; handlers connect its events here.
     void BrowserCreated(TKestrelWB *view);
+    // A tab was added, closed or moved.
+    void tabsChanged();
 
 private:
     void closeTab(BrowserTab *tab);

@@ -1,3 +1,5 @@
+#include "ProgramHome.h"
+#include "ProgramRun.h"
 #include "platform/InstanceLock.h"
 #include "shell/DdeOpenRequest.h"
 #include "shell/DdeServiceName.h"
@@ -21,84 +23,6 @@
 #include <vector>
 
 namespace {
-const QString Browser = QStringLiteral(KESTREL_BROWSER_EXECUTABLE);
-constexpr int StartTimeout = 60000;
-
-// The folders of one user of the program; starts that share the runtime folder meet there.
-class Home
-{
-public:
-    Home()
-    {
-        for (const char *name : {"config", "share", "data", "runtime", "cache"}) {
-            const QString path = folder(name);
-            QDir().mkpath(path);
-            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        }
-    }
-    QString folder(const char *name) const { return m_root.path() + QLatin1Char('/') + QLatin1String(name); }
-    QString socketPath() const { return folder("runtime") + QLatin1Char('/') + InstanceNames::socketName(); }
-    // This user's folders; the runtime folder may be another's, to meet its instance.
-    QProcessEnvironment environment(const Home *runtimeOf = nullptr) const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder("config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), folder("share"));
-        environment.insert(QStringLiteral("KESTREL_DATA_DIR"), folder("data"));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder("cache"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), (runtimeOf ? runtimeOf : this)->folder("runtime"));
-        return environment;
-    }
-    bool untouched() const
-    {
-        for (const char *name : {"config", "share", "data"}) {
-            if (!QDir(folder(name)).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-                return false;
-        }
-        return true;
-    }
-
-private:
-    QTemporaryDir m_root;
-};
-
-// A started kestrel-browser; stopped, if still running, when the object goes.
-class Run
-{
-public:
-    Run(const QStringList &arguments, const QProcessEnvironment &environment)
-    {
-        m_process.setProcessEnvironment(environment);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.setStandardErrorFile(QProcess::nullDevice());
-        m_process.start(Browser, arguments);
-    }
-    ~Run()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(10000)) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-    bool running() const { return m_process.state() == QProcess::Running; }
-    bool finished(int timeoutMs = StartTimeout)
-    {
-        return waitUntil([this] { return m_process.state() == QProcess::NotRunning; }, timeoutMs);
-    }
-    bool endedWithCodeZero() const
-    {
-        return m_process.state() == QProcess::NotRunning && m_process.exitStatus() == QProcess::NormalExit
-            && m_process.exitCode() == 0;
-    }
-    QProcess &process() { return m_process; }
-
-private:
-    QProcess m_process;
-};
-
 bool serving(const QString &socketPath)
 {
     return InstanceClient(socketPath, StartTimeout).connectToFirstInstance();

@@ -1,6 +1,7 @@
-#include "browser/StartPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "shell/DataFolder.h"
+#include "shell/Workspace.h"
 #include "testkit/FakeControl.h"
 #include "testkit/TestRegistry.h"
 
@@ -60,6 +61,8 @@ private slots:
         // The offscreen platform cannot raise windows and says so; any other warning fails.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
         QFile::remove(SettingsStore::defaultFilePath());
+        // Each window starts on the default start pages, whatever an earlier one wrote at close.
+        QFile::remove(DataFolder::path() + QLatin1Char('/') + Workspace::FileName);
     }
 
     void aFreshUserStartsWithTheDefaults()
@@ -174,23 +177,27 @@ private slots:
         QCOMPARE(m_store.readInteger(Main, QStringLiteral("Left"), 0), 15);
     }
 
-    void theFirstShowOpensTheHomepageThenTheCommandLineAddress()
+    void theFirstShowOpensTheStartPagesThenTheCommandLineAddress()
     {
         Window w;
         w.window.setCommandLineAddress(QStringLiteral("http://cmd.example/"));
         QSignalSpy opened(&w.window, &TfrmKestrelBrowser::firstTabsOpened);
         w.window.show();
         QCOMPARE(opened.count(), 1);
-        QCOMPARE(w.navigations(), (QList<QUrl>{QUrl(productStartPage()), QUrl(QStringLiteral("http://cmd.example/"))}));
+        QList<QUrl> expected;
+        for (const QString &page : Workspace::defaultStartPages())
+            expected.append(QUrl(page));
+        expected.append(QUrl(QStringLiteral("http://cmd.example/")));
+        QCOMPARE(w.navigations(), expected);
 
         // Every show handles the argument again; within 3 s it is the same request and dropped.
         w.window.hide();
         w.window.show();
-        QCOMPARE(w.navigations().size(), 2);
+        QCOMPARE(w.navigations().size(), 4);
         w.window.openRequests().tmrDDETimer();
         w.window.hide();
         w.window.show();
-        QCOMPARE(w.navigations().size(), 3);
+        QCOMPARE(w.navigations().size(), 5);
         QCOMPARE(w.navigations().last(), QUrl(QStringLiteral("http://cmd.example/")));
         QCOMPARE(opened.count(), 1);
     }

@@ -52,7 +52,8 @@ private slots:
         auto window = makeWindow();
         QMenu *file = menuNamed(*window, QStringLiteral("&File"));
         QVERIFY(file);
-        QCOMPARE(captions(file->actions()), (QStringList{QStringLiteral("&New"), QStringLiteral("&Close Page")}));
+        QCOMPARE(captions(file->actions()), (QStringList{QStringLiteral("&New"), QStringLiteral("&Close Page"), QString(),
+                                                         QStringLiteral("E&xit")}));
         QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/InstanceNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+// The folders of one user of the program; starts that share the runtime folder meet there.
+class Home
+{
+public:
+    Home()
+    {
+        for (const char *name : {"config", "share", "data", "runtime", "cache"}) {
+            const QString path = folder(name);
+            QDir().mkpath(path);
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    }
+    QString folder(const char *name) const { return m_root.path() + QLatin1Char('/') + QLatin1String(name); }
+    QString socketPath() const { return folder("runtime") + QLatin1Char('/') + InstanceNames::socketName(); }
+    // This user's folders; the runtime folder may be another's, to meet its instance.
+    QProcessEnvironment environment(const Home *runtimeOf = nullptr) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder("config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), folder("share"));
+        environment.insert(QStringLiteral("KESTREL_DATA_DIR"), folder("data"));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder("cache"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), (runtimeOf ? runtimeOf : this)->folder("runtime"));
+        return environment;
+    }
+    bool untouched() const
+    {
+        for (const char *name : {"config", "share", "data"}) {
+            if (!QDir(folder(name)).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QTemporaryDir m_root;
+};
