@@ -1,28 +1,32 @@
 #include "testkit/LoopbackServer.h"
 
-#include <QTcpServer>
 #include <QTcpSocket>
 
-LoopbackServer::LoopbackServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
+namespace {
+constexpr qsizetype MaxHeaderSize = 64 * 1024;
+
+QByteArray reasonPhrase(int status)
 {
-    connect(m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    });
+    switch (status) {
+    case 200: return "OK";
+    case 204: return "No Content";
+    case 301: return "Moved Permanently";
+    case 302: return "Found";
+    case 304: return "Not Modified";
+    case 400: return "Bad Request";
+    case 403: return "Forbidden";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    case 503: return "Service Unavailable";
+    default: return "Status";
+    }
+}
 }
 
-LoopbackServer::~LoopbackServer() = default;
-
-bool LoopbackServer::start()
+LoopbackServer::LoopbackServer(QObject *parent) : QObject(parent)
 {
-    return m_server->listen(QHostAddress::LocalHost, 0);
-}
-
-quint16 LoopbackServer::port() const
-{
-    return m_server->serverPort();
+    connect(&m_server, &QTcpServer::newConnection, this, &LoopbackServer::accept);
+    m_server.listen(QHostAddress::LocalHost, 0);
 }
 
 QUrl LoopbackServer::url(const QString &path, const QString &host) const
@@ -40,34 +44,91 @@ void LoopbackServer::serve(const QString &path, const Response &response)
     m_responses.insert(path, response);
 }
 
-void LoopbackServer::serveHtml(const QString &path, const QString &html)
+void LoopbackServer::serve(const QString &path, const QByteArray &body, const QByteArray &contentType, int status)
 {
-    serve(path, Response{200, "text/html; charset=utf-8", html.toUtf8()});
+    Response response;
+    response.status = status;
+    response.contentType = contentType;
+    response.body = body;
+    serve(path, response);
 }
 
-void LoopbackServer::readRequest(QTcpSocket *socket)
+QList<QString> LoopbackServer::requestedPaths() const
 {
-    // Requests are small GETs; wait for the end of the header block.
-    QByteArray buffered = socket->property("request").toByteArray() + socket->readAll();
-    socket->setProperty("request", buffered);
-    if (!buffered.contains("\r\n\r\n"))
-        return;
-    const QList<QByteArray> requestLine = buffered.left(buffered.indexOf("\r\n")).split(' ');
-    const QString path = requestLine.size() >= 2
-                             ? QUrl(QString::fromLatin1(requestLine.at(1))).path()
-                             : QString();
-    m_requested.append(path);
-    emit requested(path);
+    QList<QString> paths;
+    for (const Request &request : m_requests)
+        paths.append(request.path);
+    return paths;
+}
 
-    const auto found = m_responses.constFind(path);
-    const Response response = found != m_responses.cend()
-                                  ? *found
-                                  : Response{404, "text/plain", "not found"};
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
-    reply += "Content-Type: " + response.contentType + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    reply += "Cache-Control: no-store\r\nConnection: close\r\n\r\n";
-    reply += response.body;
-    socket->write(reply);
+void LoopbackServer::accept()
+{
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        m_buffers.insert(socket, QByteArray());
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            m_buffers.remove(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+void LoopbackServer::readFrom(QTcpSocket *socket)
+{
+    if (!m_buffers.contains(socket))
+        return;
+    QByteArray &buffer = m_buffers[socket];
+    buffer += socket->readAll();
+    const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
+    if (headerEnd < 0) {
+        if (buffer.size() > MaxHeaderSize)
+            socket->abort();
+        return;
+    }
+    const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+    Request request;
+    if (requestLine.size() == 3) {
+        request.method = requestLine.at(0);
+        request.target = requestLine.at(1);
+        request.path = QUrl::fromPercentEncoding(request.target.split('?').first());
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines.at(i).indexOf(':');
+        if (colon > 0)
+            request.headers.insert(lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+    }
+    const qsizetype bodyLength = request.headers.value("content-length", "0").toLongLong();
+    if (buffer.size() - headerEnd - 4 < bodyLength)
+        return;
+    request.body = buffer.mid(headerEnd + 4, bodyLength);
+    m_buffers.remove(socket);
+    m_requests.append(request);
+    emit requestReceived(request);
+    respond(socket, request);
+}
+
+void LoopbackServer::respond(QTcpSocket *socket, const Request &request)
+{
+    Response response;
+    if (request.method.isEmpty()) {
+        response.status = 400;
+        response.contentType = "text/plain";
+    } else if (m_responses.contains(request.path)) {
+        response = m_responses.value(request.path);
+    } else {
+        response.status = 404;
+        response.contentType = "text/plain";
+        response.body = "Not Found";
+    }
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
+        + "\r\nContent-Type: " + response.contentType
+        + "\r\nContent-Length: " + QByteArray::number(response.body.size())
+        + "\r\nCache-Control: no-store\r\nConnection: close\r\n";
+    for (const auto &[name, value] : response.headers)
+        head += name + ": " + value + "\r\n";
+    socket->write(head + "\r\n");
+    if (request.method != "HEAD")
+        socket->write(response.body);
     socket->disconnectFromHost();
 }

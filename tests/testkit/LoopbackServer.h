@@ -3,15 +3,17 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QObject>
-#include <QString>
+#include <QTcpServer>
 #include <QUrl>
 
-class QTcpServer;
 class QTcpSocket;
 
-// A small HTTP server on 127.0.0.1 (port chosen by the system) that tests start themselves.
-// It serves the responses given per path and records the paths requested.
+// A small HTTP server on 127.0.0.1 for end-to-end tests: it listens on a free port from the
+// moment it is made, answers each path it was given with a fixed status, content type and
+// body (404 for the rest), and records every request. "127.0.0.1" and "localhost" reach it as
+// two origins. Responses are never cached and close their connection.
 class LoopbackServer : public QObject
 {
     Q_OBJECT
@@ -21,28 +23,51 @@ public:
         int status = 200;
         QByteArray contentType = "text/html; charset=utf-8";
         QByteArray body;
+        // Further header lines, name and value.
+        QList<QPair<QByteArray, QByteArray>> headers;
+    };
+
+    struct Request
+    {
+        QByteArray method;
+        // The request target as sent: path and query.
+        QByteArray target;
+        QString path;
+        // Header names in lower case.
+        QMap<QByteArray, QByteArray> headers;
+        QByteArray body;
     };
 
     explicit LoopbackServer(QObject *parent = nullptr);
-    ~LoopbackServer() override;
 
-    bool start();
-    quint16 port() const;
-    // The address of a path on this server; host may be "127.0.0.1" or "localhost" (a second
-    // origin for the same server).
+    bool isListening() const { return m_server.isListening(); }
+    // Whether the server listens (it starts listening when it is made).
+    bool start() { return isListening(); }
+    quint16 port() const { return m_server.serverPort(); }
+    // The address of a path on this server under the given host name.
     QUrl url(const QString &path, const QString &host = QStringLiteral("127.0.0.1")) const;
 
     void serve(const QString &path, const Response &response);
-    void serveHtml(const QString &path, const QString &html);
-    QList<QString> requestedPaths() const { return m_requested; }
+    void serve(const QString &path, const QByteArray &body,
+               const QByteArray &contentType = "text/html; charset=utf-8", int status = 200);
+
+    void serveHtml(const QString &path, const QString &html) { serve(path, html.toUtf8()); }
+
+    QList<Request> requests() const { return m_requests; }
+    // The paths requested so far, in order.
+    QList<QString> requestedPaths() const;
+    void clearRequests() { m_requests.clear(); }
 
 signals:
-    void requested(const QString &path);
+    void requestReceived(const LoopbackServer::Request &request);
 
 private:
-    void readRequest(QTcpSocket *socket);
+    void accept();
+    void readFrom(QTcpSocket *socket);
+    void respond(QTcpSocket *socket, const Request &request);
 
-    QTcpServer *m_server;
+    QTcpServer m_server;
     QHash<QString, Response> m_responses;
-    QList<QString> m_requested;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+    QList<Request> m_requests;
 };

@@ -1,8 +1,23 @@
 #include "browser/engine/EngineProfile.h"
 
+#include "browser/engine/PageAgentScript.h"
+
 #include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QWebEngineProfile>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+
+const QString &pageAgentSecret()
+{
+    static const QString secret = [] {
+        QString text;
+        for (int i = 0; i < 4; ++i)
+            text += QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, QLatin1Char('0'));
+        return text;
+    }();
+    return secret;
+}
 
 QWebEngineProfile *engineProfile()
 {
@@ -14,6 +29,7 @@ QWebEngineProfile *engineProfile()
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+        profile->scripts()->insert(PageAgentScript::create(pageAgentSecret()));
     }
     return profile;
 }

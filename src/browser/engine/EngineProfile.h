@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QString>
+
 class QWebEngineProfile;
 
-// The one engine profile every view shares: its cookies, cache and the scripts injected
-// into every page. Created on first use, owned by the application object.
+// The one engine profile every view shares: its cookies, cache and the page agent injected
+// into every frame. Created on first use, owned by the application object.
 QWebEngineProfile *engineProfile();
+
+// The secret the page agents of this run share to recognise each other across frames. It is
+// made at random once per run and never reaches a page.
+const QString &pageAgentSecret();

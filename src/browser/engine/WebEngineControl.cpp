@@ -5,6 +5,9 @@
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/EngineProfile.h"
 #include "browser/engine/EngineWindow.h"
+#include "browser/engine/PageAgentConnection.h"
+#include "browser/engine/PageAgentHandle.h"
+#include "browser/engine/PageCallGate.h"
 
 #include <QRegularExpression>
 #include <QWebEngineHistory>
@@ -16,6 +19,7 @@ WebEngineControl::WebEngineControl(QObject *parent)
     : BrowserControl(parent), m_view(new QWebEngineView), m_page(new EnginePage(engineProfile(), m_view))
 {
     m_view->setPage(m_page);
+    m_agent = new PageAgentConnection(m_page);
     connectPage();
 }
 
@@ -32,45 +36,61 @@ void WebEngineControl::connectPage()
         [this](const QUrl &url, bool isMainFrame) { return beforeNavigate(url, isMainFrame); });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         m_loading = true;
-        if (host())
-            host()->controlProgressChange(0, 100);
+        report([this] { host()->controlProgressChange(0, 100); });
     });
-    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        if (host())
-            host()->controlProgressChange(progress, 100);
-    });
+    connect(m_page, &QWebEnginePage::loadProgress, this,
+            [this](int progress) { report([this, progress] { host()->controlProgressChange(progress, 100); }); });
     connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
-        reportHistory();
-        if (host())
+        report([this, url] {
+            reportHistory();
             host()->controlNavigateComplete(0, url);
+        });
     });
-    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) {
-        if (host())
-            host()->controlTitleChange(title);
-    });
+    connect(m_page, &QWebEnginePage::titleChanged, this,
+            [this](const QString &title) { report([this, title] { host()->controlTitleChange(title); }); });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) {
         m_loading = false;
         m_navigationPending = false;
-        reportHistory();
-        if (host())
-            host()->controlDocumentComplete(0, m_page->url());
+        PageCallGate::report(this, [this] { loadFinished(); });
     });
-    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString &url) {
-        if (host())
-            host()->controlStatusTextChange(url);
-    });
-    connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] {
-        if (host())
-            host()->controlWindowCloseRequested();
-    });
+    connect(m_page, &QWebEnginePage::linkHovered, this,
+            [this](const QString &url) { report([this, url] { host()->controlStatusTextChange(url); }); });
+    connect(m_page, &QWebEnginePage::windowCloseRequested, this,
+            [this] { report([this] { host()->controlWindowCloseRequested(); }); });
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest &request) { newWindowRequested(request); });
+    connect(m_agent, &PageAgentConnection::frameNavigated, this, [this](int frame, const QUrl &url) {
+        report([this, frame, url] { host()->controlNavigateComplete(frame, url); });
+    });
+    connect(m_agent, &PageAgentConnection::frameCompleted, this, [this](int frame, const QUrl &url) {
+        report([this, frame, url] { host()->controlDocumentComplete(frame, url); });
+    });
+}
+
+void WebEngineControl::report(std::function<void()> notify)
+{
+    PageCallGate::report(this, [this, notify = std::move(notify)] {
+        if (host())
+            notify();
+    });
+}
+
+void WebEngineControl::loadFinished()
+{
+    // The frames' reports come first, as their documents completed before the page did.
+    m_agent->flushFrameReports();
+    report([this] {
+        reportHistory();
+        host()->controlDocumentComplete(0, m_page->url());
+    });
 }
 
 bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 {
     if (!host())
         return true;
+    // The engine waits for the answer: the page cannot be asked anything meanwhile.
+    PageCallGate::Hold engineCallback;
     const bool proceed = host()->controlBeforeNavigate(isMainFrame ? 0 : BrowserFrame::UnnamedSubframe, url);
     if (isMainFrame)
         m_navigationPending = false;
@@ -79,6 +99,7 @@ bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 
 void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
 {
+    PageCallGate::Hold engineCallback;
     bool cancel = false;
     BrowserControl *target = host() ? host()->controlNewWindow(cancel) : nullptr;
     if (cancel)
@@ -100,8 +121,7 @@ void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
 
 void WebEngineControl::reportHistory()
 {
-    if (host())
-        host()->controlHistoryChange(m_page->history()->canGoBack(), m_page->history()->canGoForward());
+    host()->controlHistoryChange(m_page->history()->canGoBack(), m_page->history()->canGoForward());
 }
 
 QWidget *WebEngineControl::widget() { return m_view; }
@@ -133,7 +153,7 @@ bool WebEngineControl::isLoading() const { return m_loading || m_navigationPendi
 
 std::shared_ptr<PageDocument> WebEngineControl::document()
 {
-    return nullptr;
+    return PageAgentHandle(m_agent, QStringLiteral("0")).document(QStringLiteral("document"));
 }
 
 void WebEngineControl::focusPage()

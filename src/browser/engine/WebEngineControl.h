@@ -2,7 +2,10 @@
 
 #include "browser/BrowserControl.h"
 
+#include <functional>
+
 class EnginePage;
+class PageAgentConnection;
 class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
@@ -35,10 +38,15 @@ private:
     void connectPage();
     bool beforeNavigate(const QUrl &url, bool isMainFrame);
     void newWindowRequested(QWebEngineNewWindowRequest &request);
+    // Tells the host from the application's event loop, in order with the other reports.
+    void report(std::function<void()> notify);
     void reportHistory();
+    // The top-level page completed: after the frames' reports, DocumentComplete for the page.
+    void loadFinished();
 
     QWebEngineView *m_view;
     EnginePage *m_page;
+    PageAgentConnection *m_agent;
     bool m_loading = false;
     bool m_navigationPending = false;
 };

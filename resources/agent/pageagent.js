@@ -1,0 +1,633 @@
+// The page agent. The program injects it into every frame of every page when the document is
+// created, in an isolated script world: the page's scripts share the DOM with it but never see
+// its variables, and it hands them nothing. It is the program's only way into a page.
+//
+// The program talks to the agent of the top-level frame: it runs calls in that world and hears
+// answers and frame events through a web channel that exists in that world only. Agents of the
+// frames below answer the top-level agent directly when their origin allows it; agents of
+// frames of another origin open a private MessageChannel to it. Opening one proves to both
+// sides that the other knows the secret all agents of this run share, without ever sending it,
+// so a page that watches or forges these messages learns and gains nothing.
+//
+// The program appends the arguments: the shared secret and the QWebChannel class.
+(function (secret, QWebChannel) {
+    'use strict';
+
+    // The one name the agent defines, on the window of its isolated world.
+    const NAMESPACE = 'kestrelPageAgent';
+    // The program's object on the web channel.
+    const BRIDGE = 'pageAgentBridge';
+    // Key of the messages agents post to other frames' windows.
+    const MESSAGE_KEY = 'kestrel-page-agent';
+    // How long the top-level agent waits for frames to confirm their reports, and how long an
+    // agent waits for an edit the engine was asked to make.
+    const FLUSH_WAIT_MS = 300;
+    const EDIT_WAIT_MS = 300;
+
+    const ownDocument = document;
+    const isTop = window === window.top;
+    const documentId = randomId();
+
+    function randomId() {
+        return Array.from(crypto.getRandomValues(new Uint8Array(16)),
+                          (b) => b.toString(16).padStart(2, '0')).join('');
+    }
+
+    // An agent stays bound to the document it was made for, even if the window outlives it.
+    function current() {
+        return window.document === ownDocument;
+    }
+
+    function rotateRight(x, n) {
+        return (x >>> n) | (x << (32 - n));
+    }
+
+    function firstPrimes(count) {
+        const primes = [];
+        for (let n = 2; primes.length < count; n++) {
+            if (primes.every((p) => n % p !== 0))
+                primes.push(n);
+        }
+        return primes;
+    }
+
+    const fraction32 = (x) => ((x % 1) * 4294967296) | 0;
+    const SHA_INITIAL = firstPrimes(8).map((p) => fraction32(Math.sqrt(p)));
+    const SHA_ROUND = firstPrimes(64).map((p) => fraction32(Math.cbrt(p)));
+
+    // SHA-256 of the UTF-8 text, in hex: the proofs of the frame handshake.
+    function digest(text) {
+        const bytes = new TextEncoder().encode(String(text));
+        const blocks = new Uint8Array(Math.ceil((bytes.length + 9) / 64) * 64);
+        blocks.set(bytes);
+        blocks[bytes.length] = 0x80;
+        const view = new DataView(blocks.buffer);
+        view.setUint32(blocks.length - 8, Math.floor(bytes.length / 0x20000000));
+        view.setUint32(blocks.length - 4, (bytes.length * 8) >>> 0);
+        const hash = SHA_INITIAL.slice();
+        const w = new Int32Array(64);
+        for (let offset = 0; offset < blocks.length; offset += 64) {
+            for (let i = 0; i < 16; i++)
+                w[i] = view.getInt32(offset + i * 4);
+            for (let i = 16; i < 64; i++) {
+                const s0 = rotateRight(w[i - 15], 7) ^ rotateRight(w[i - 15], 18) ^ (w[i - 15] >>> 3);
+                const s1 = rotateRight(w[i - 2], 17) ^ rotateRight(w[i - 2], 19) ^ (w[i - 2] >>> 10);
+                w[i] = (w[i - 16] + s0 + w[i - 7] + s1) | 0;
+            }
+            let [a, b, c, d, e, f, g, h] = hash;
+            for (let i = 0; i < 64; i++) {
+                const s1 = rotateRight(e, 6) ^ rotateRight(e, 11) ^ rotateRight(e, 25);
+                const t1 = (h + s1 + ((e & f) ^ (~e & g)) + SHA_ROUND[i] + w[i]) | 0;
+                const s0 = rotateRight(a, 2) ^ rotateRight(a, 13) ^ rotateRight(a, 22);
+                const t2 = (s0 + ((a & b) ^ (a & c) ^ (b & c))) | 0;
+                h = g; g = f; f = e; e = (d + t1) | 0;
+                d = c; c = b; b = a; a = (t1 + t2) | 0;
+            }
+            [a, b, c, d, e, f, g, h].forEach((value, i) => { hash[i] = (hash[i] + value) | 0; });
+        }
+        return hash.map((x) => (x >>> 0).toString(16).padStart(8, '0')).join('');
+    }
+
+    function proof(...parts) {
+        return digest([secret, ...parts].join('|'));
+    }
+
+    // Elements are named by handles "frame:document:element"; the number of an element stays
+    // the same for as long as the element lives.
+    const elements = new Map();
+    const elementIds = new WeakMap();
+    let lastElementId = 0;
+    let sweepAt = 256;
+
+    function elementRef(element, frame) {
+        if (!(element instanceof Element))
+            return null;
+        let id = elementIds.get(element);
+        if (!id) {
+            id = ++lastElementId;
+            elementIds.set(element, id);
+            elements.set(id, new WeakRef(element));
+            forgetCollected();
+        }
+        return {key: frame + ':' + documentId + ':' + id, tag: element.tagName.toUpperCase()};
+    }
+
+    function forgetCollected() {
+        if (elements.size < sweepAt)
+            return;
+        for (const [id, ref] of elements) {
+            if (!ref.deref())
+                elements.delete(id);
+        }
+        sweepAt = Math.max(256, elements.size * 2);
+    }
+
+    function fail(reason) {
+        throw new Error(reason);
+    }
+
+    const FORM_CONTROLS = new Set(['INPUT', 'TEXTAREA', 'SELECT', 'BUTTON']);
+
+    function tagOf(element) {
+        return element.tagName.toUpperCase();
+    }
+
+    function isFormControl(element) {
+        return FORM_CONTROLS.has(tagOf(element));
+    }
+
+    // Text areas and the kinds of INPUT that have a caret.
+    function hasCaret(element) {
+        const tag = tagOf(element);
+        return tag === 'TEXTAREA' || (tag === 'INPUT' && element.selectionStart !== null);
+    }
+
+    // Text as the field will hold it: line breaks as line feeds in a text area, none in a
+    // text box. The caret then lands right after what was really put in.
+    function fieldText(element, text) {
+        const lines = String(text).replace(/\r\n?/g, '\n');
+        return tagOf(element) === 'TEXTAREA' ? lines : lines.replace(/\n/g, '');
+    }
+
+    function isOptionButton(element) {
+        return tagOf(element) === 'INPUT' && (element.type === 'checkbox' || element.type === 'radio');
+    }
+
+    // Changes made for the user reach the page's scripts as the user's own changes would.
+    function notify(element, ...types) {
+        for (const type of types)
+            element.dispatchEvent(new Event(type, {bubbles: true}));
+    }
+
+    // A character offset; offsets before the start of a value count as its start.
+    function offset(value) {
+        const number = Number(value);
+        return Number.isInteger(number) ? Math.max(0, number) : fail('bad offset');
+    }
+
+    function isPromise(value) {
+        return !!value && typeof value.then === 'function';
+    }
+
+    // The path of a window from the top: its index among its parent's frames, level by level.
+    // Every step is allowed across origins.
+    function framePath(win) {
+        const path = [];
+        for (let w = win; w !== w.parent; w = w.parent) {
+            const parent = w.parent;
+            let index = 0;
+            while (index < parent.length && parent[index] !== w)
+                index++;
+            if (index === parent.length)
+                return null;
+            path.unshift(index);
+        }
+        return path;
+    }
+
+    function newOps(ops) {
+        return Object.assign(Object.create(null), ops);
+    }
+
+    // What a frame's window can do: the frame is named by its number alone.
+    const windowOps = newOps({
+        document: (frame) => frame + ':' + documentId,
+        focus: () => { window.focus(); return true; },
+    });
+
+    // The next edit of this document made by the engine for the user (a paste or a cut), or
+    // none within a short while.
+    let editWatch = null;
+
+    function watchEdit() {
+        const watch = {edited: false, finished: false, done: null};
+        const finish = () => {
+            window.removeEventListener('input', onInput, true);
+            clearTimeout(timer);
+            watch.finished = true;
+            if (watch.done)
+                watch.done(watch.edited);
+        };
+        const onInput = () => {
+            watch.edited = true;
+            finish();
+        };
+        window.addEventListener('input', onInput, true);
+        const timer = setTimeout(finish, EDIT_WAIT_MS);
+        editWatch = watch;
+        return true;
+    }
+
+    function editDone() {
+        const watch = editWatch;
+        editWatch = null;
+        if (!watch || watch.finished)
+            return !!watch && watch.edited;
+        return new Promise((resolve) => { watch.done = resolve; });
+    }
+
+    const COLOURS = new Set(['bgColor', 'fgColor', 'linkColor', 'alinkColor', 'vlinkColor']);
+
+    // A frameset document has no colours.
+    function hasColours(which) {
+        return COLOURS.has(which) && !!document.body && tagOf(document.body) === 'BODY';
+    }
+
+    function clipboardState() {
+        const active = document.activeElement;
+        if (active && hasCaret(active)) {
+            const selected = active.selectionStart !== active.selectionEnd;
+            const editable = !active.readOnly && !active.disabled;
+            const readable = selected && active.type !== 'password';
+            return {copy: readable, cut: readable && editable, paste: editable};
+        }
+        const selection = getSelection();
+        const selected = !!selection && !selection.isCollapsed;
+        const editable = !!active && active.isContentEditable;
+        return {copy: selected, cut: selected && editable, paste: editable};
+    }
+
+    // What a document can do: named by frame number and document id.
+    const documentOps = newOps({
+        activeElement: (frame) => elementRef(document.activeElement || document.body, frame),
+        url: () => document.URL,
+        elementById: (frame, id) => elementRef(document.getElementById(String(id)), frame),
+        execCommand: (frame, command, showUi, value) =>
+            document.execCommand(String(command), !!showUi, String(value)),
+        queryCommandSupported: (frame, command) => document.queryCommandSupported(String(command)),
+        queryCommandEnabled: (frame, command) => document.queryCommandEnabled(String(command)),
+        queryCommandState: (frame, command) => document.queryCommandState(String(command)),
+        queryCommandValue: (frame, command) => String(document.queryCommandValue(String(command))),
+        clipboardState: () => clipboardState(),
+        insertText: (frame, text) =>
+            clipboardState().paste && document.execCommand('insertText', false, String(text)),
+        watchEdit: () => watchEdit(),
+        editDone: () => editDone(),
+        bodyInnerText: () => (document.body ? document.body.innerText : ''),
+        colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
+        setColour: (frame, which, colour) => {
+            if (!hasColours(String(which)))
+                return false;
+            document[which] = String(colour);
+            return true;
+        },
+    });
+
+    function attribute(element, name) {
+        const wanted = String(name).toLowerCase();
+        if (wanted === 'type' && tagOf(element) === 'INPUT')
+            return element.type;
+        for (const attr of element.attributes) {
+            if (attr.name.toLowerCase() === wanted)
+                return attr.value;
+        }
+        return '';
+    }
+
+    // What an element can do: named by frame number, document id and element number. Members
+    // that do not fit the element's kind fail.
+    const elementOps = newOps({
+        getAttribute: (element, frame, name) => attribute(element, name),
+        name: (element) => (typeof element.name === 'string' ? element.name : ''),
+        value: (element) => (isFormControl(element) ? element.value : ''),
+        setValue: (element, frame, value) => {
+            if (!isFormControl(element))
+                return false;
+            element.value = String(value);
+            notify(element, 'input', 'change');
+            return true;
+        },
+        form: (element, frame) => (isFormControl(element) ? elementRef(element.form, frame) : null),
+        formLength: (element) => (tagOf(element) === 'FORM' ? element.elements.length : fail('no form')),
+        formItem: (element, frame, index) =>
+            (tagOf(element) === 'FORM' ? elementRef(element.elements[Number(index)], frame) : null),
+        selection: (element) =>
+            (hasCaret(element) ? [element.selectionStart, element.selectionEnd] : fail('no caret')),
+        setSelectionRange: (element, frame, start, end) => {
+            if (!hasCaret(element))
+                return false;
+            element.setSelectionRange(offset(start), offset(end));
+            return true;
+        },
+        replaceRange: (element, frame, start, end, text) => {
+            if (!hasCaret(element))
+                return false;
+            element.setRangeText(fieldText(element, text), offset(start), offset(end), 'end');
+            notify(element, 'input');
+            return true;
+        },
+        selectedIndex: (element) => (tagOf(element) === 'SELECT' ? element.selectedIndex : fail('no select')),
+        setSelectedIndex: (element, frame, index) => {
+            const number = Number(index);
+            if (tagOf(element) !== 'SELECT' || !Number.isInteger(number))
+                return false;
+            element.selectedIndex = number;
+            notify(element, 'input', 'change');
+            return true;
+        },
+        checked: (element) => isOptionButton(element) && element.checked,
+        setChecked: (element, frame, checked) => {
+            if (!isOptionButton(element))
+                return false;
+            element.checked = !!checked;
+            notify(element, 'input', 'change');
+            return true;
+        },
+        contentWindow: (element) => {
+            const tag = tagOf(element);
+            if ((tag !== 'IFRAME' && tag !== 'FRAME') || !element.contentWindow)
+                return null;
+            return {framePath: framePath(element.contentWindow)};
+        },
+        focus: (element) => {
+            element.focus();
+            return document.activeElement === element;
+        },
+        scrollIntoView: (element) => { element.scrollIntoView(); return true; },
+    });
+
+    function perform(target, op, args) {
+        const parts = String(target).split(':');
+        const frame = Number(parts[0]);
+        const list = Array.isArray(args) ? args : [];
+        if (parts.length === 1 && windowOps[op])
+            return windowOps[op](frame, ...list);
+        if (parts[1] !== documentId)
+            fail('stale document');
+        if (parts.length === 2 && documentOps[op])
+            return documentOps[op](frame, ...list);
+        const ref = parts.length === 3 ? elements.get(Number(parts[2])) : undefined;
+        const element = ref && ref.deref();
+        if (!element || !elementOps[op])
+            fail('unknown element or operation');
+        return elementOps[op](element, frame, ...list);
+    }
+
+    // ---- The top-level agent: calls from the program, reports to it, the frame table. ----
+
+    const transport = isTop && window.qt ? window.qt.webChannelTransport : undefined;
+    let bridge = null;
+    const outbox = [];
+
+    function tellProgram(method, ...args) {
+        if (bridge)
+            bridge[method](...args);
+        else
+            outbox.push([method, args]);
+    }
+
+    // Frames by number, numbered in the order they are first met; a frame keeps its number
+    // while its documents come and go.
+    const frameNumbers = new WeakMap();
+    const frames = new Map();
+    let lastFrameNumber = 0;
+
+    function frameNumberOf(win) {
+        let number = frameNumbers.get(win);
+        if (!number) {
+            number = ++lastFrameNumber;
+            frameNumbers.set(win, number);
+            frames.set(number, {win, port: null});
+        }
+        return number;
+    }
+
+    function windowAt(path) {
+        let win = window;
+        for (const index of path) {
+            win = win[index];
+            if (!win)
+                return null;
+        }
+        return win;
+    }
+
+    // Windows travel from frames as paths; the program knows them by frame number.
+    function resolve(value) {
+        if (value && typeof value === 'object' && Array.isArray(value.framePath)) {
+            const win = windowAt(value.framePath);
+            return win ? String(frameNumberOf(win)) : null;
+        }
+        return value;
+    }
+
+    const answer = (value) => JSON.stringify({v: resolve(value === undefined ? null : value)});
+    const failure = (error) => JSON.stringify({e: String(error && error.message)});
+    const PENDING = JSON.stringify({p: true});
+
+    function sameOriginAgent(win) {
+        try {
+            return win[NAMESPACE] || null;
+        } catch (error) {
+            return null;
+        }
+    }
+
+    // The answer to a call: given at once, or, for work that completes later, sent through the
+    // channel when it does.
+    function respond(id, value) {
+        if (!isPromise(value))
+            return answer(value);
+        if (!transport)
+            fail('no channel');
+        value.then((result) => tellProgram('answer', id, answer(result)),
+                   (error) => tellProgram('answer', id, failure(error)));
+        return PENDING;
+    }
+
+    // A call from the program: [request id, target handle, operation, arguments]. A frame of
+    // another origin is asked over its channel; its answer follows through the web channel.
+    function run(request) {
+        const [id, target, op, args] = Array.isArray(request) ? request : [];
+        try {
+            if (op === 'flush')
+                return respond(id, flush());
+            const number = Number(String(target).split(':')[0]);
+            if (number === 0)
+                return respond(id, perform(target, op, args));
+            const entry = frames.get(number) || fail('unknown frame');
+            const agent = sameOriginAgent(entry.win);
+            if (agent)
+                return respond(id, agent.perform(target, op, args));
+            if (!entry.port || !transport)
+                fail('frame not reachable');
+            entry.port.postMessage({t: 'request', id, target, op, args});
+            return PENDING;
+        } catch (error) {
+            return failure(error);
+        }
+    }
+
+    // Confirms that every report the frames sent so far has been passed on to the program.
+    const pongWaiters = new Map();
+
+    function flush() {
+        const ports = [];
+        for (const [number, entry] of frames) {
+            if (entry.win.closed)
+                frames.delete(number);
+            else if (entry.port)
+                ports.push(entry.port);
+        }
+        const id = randomId();
+        return new Promise((resolve) => {
+            let outstanding = ports.length;
+            pongWaiters.set(id, () => {
+                if (--outstanding <= 0)
+                    resolve(true);
+            });
+            ports.forEach((port) => port.postMessage({t: 'ping', id}));
+            if (!outstanding)
+                resolve(true);
+            setTimeout(() => resolve(true), FLUSH_WAIT_MS);
+        }).finally(() => pongWaiters.delete(id));
+    }
+
+    const FRAME_EVENTS = new Set(['navigate', 'complete']);
+
+    function frameEvent(win, kind, url) {
+        if (FRAME_EVENTS.has(kind))
+            tellProgram('frameEvent', frameNumberOf(win), kind, String(url));
+    }
+
+    function onFrameMessage(win, port, message) {
+        if (message.t === 'answer')
+            tellProgram('answer', message.id, 'e' in message ? failure({message: message.e}) : answer(message.v));
+        else if (message.t === 'event')
+            frameEvent(win, message.kind, message.url);
+        else if (message.t === 'pong' && pongWaiters.has(message.id))
+            pongWaiters.get(message.id)();
+        else if (message.t === 'bye' && frames.get(frameNumberOf(win)).port === port)
+            frames.get(frameNumberOf(win)).port = null;
+    }
+
+    // A frame of another origin said hello: offer it a channel, with a proof bound to its
+    // origin, and take the channel once the frame proved itself in turn.
+    function offerChannel(win, origin) {
+        const channel = new MessageChannel();
+        const port = channel.port1;
+        const nonce = randomId();
+        let trusted = false;
+        port.onmessage = (event) => {
+            const message = event.data || {};
+            if (trusted) {
+                onFrameMessage(win, port, message);
+                return;
+            }
+            if (message.t !== 'proof' || typeof message.nonce !== 'string'
+                || message.proof !== proof('answer', nonce, message.nonce)) {
+                port.close();
+                return;
+            }
+            trusted = true;
+            frames.get(frameNumberOf(win)).port = port;
+            port.postMessage({t: 'ack', proof: proof('ack', message.nonce)});
+        };
+        const offer = {[MESSAGE_KEY]: {nonce, proof: proof('offer', origin, nonce)}};
+        win.postMessage(offer, origin === 'null' ? '*' : origin, [channel.port2]);
+    }
+
+    // ---- A frame agent: reports to the top-level agent, answers it over the channel. ----
+
+    let topPort = null;
+    let topTrusted = false;
+    const topOutbox = [];
+
+    function tellTop(message) {
+        if (topTrusted)
+            topPort.postMessage(message);
+        else
+            topOutbox.push(message);
+    }
+
+    function report(kind) {
+        const topAgent = sameOriginAgent(window.top);
+        if (topAgent)
+            topAgent.frameEvent(window, kind, document.URL);
+        else
+            tellTop({t: 'event', kind, url: document.URL});
+    }
+
+    function onTopMessage(message, nonce) {
+        if (!topTrusted) {
+            if (message.t === 'ack' && message.proof === proof('ack', nonce)) {
+                topTrusted = true;
+                topOutbox.splice(0).forEach((queued) => topPort.postMessage(queued));
+            } else {
+                topPort.close();
+            }
+            return;
+        }
+        if (message.t === 'ping') {
+            topPort.postMessage({t: 'pong', id: message.id});
+        } else if (message.t === 'request') {
+            const reply = (value) => topPort.postMessage({t: 'answer', id: message.id, v: value === undefined ? null : value});
+            const refuse = (error) => topPort.postMessage({t: 'answer', id: message.id, e: String(error && error.message)});
+            try {
+                const value = perform(message.target, message.op, message.args);
+                if (isPromise(value))
+                    value.then(reply, refuse);
+                else
+                    reply(value);
+            } catch (error) {
+                refuse(error);
+            }
+        }
+    }
+
+    function acceptChannel(port, offerNonce) {
+        topPort = port;
+        const nonce = randomId();
+        port.onmessage = (event) => onTopMessage(event.data || {}, nonce);
+        port.postMessage({t: 'proof', nonce, proof: proof('answer', offerNonce, nonce)});
+    }
+
+    // Listens ahead of every page script: agent messages are taken out of the page's sight,
+    // everything else passes untouched.
+    window.addEventListener('message', (event) => {
+        const data = event.data;
+        const body = current() && data && typeof data === 'object' ? data[MESSAGE_KEY] : undefined;
+        if (!body || typeof body !== 'object')
+            return;
+        if (isTop) {
+            if (body.hello === true && event.source && event.source.top === window) {
+                event.stopImmediatePropagation();
+                offerChannel(event.source, event.origin);
+            }
+            return;
+        }
+        if (event.source !== window.top || event.ports.length !== 1 || typeof body.nonce !== 'string'
+            || body.proof !== proof('offer', window.origin, body.nonce))
+            return;
+        event.stopImmediatePropagation();
+        if (!topPort)
+            acceptChannel(event.ports[0], body.nonce);
+    }, true);
+
+    window[NAMESPACE] = Object.freeze({run, perform, frameEvent, digest});
+
+    if (isTop) {
+        if (transport) {
+            new QWebChannel(transport, (channel) => {
+                bridge = channel.objects[BRIDGE] || null;
+                if (bridge)
+                    outbox.splice(0).forEach(([method, args]) => bridge[method](...args));
+            });
+        }
+    } else {
+        if (!sameOriginAgent(window.top)) {
+            const ancestors = location.ancestorOrigins;
+            const topOrigin = ancestors && ancestors.length ? ancestors[ancestors.length - 1] : 'null';
+            window.top.postMessage({[MESSAGE_KEY]: {hello: true}}, topOrigin === 'null' ? '*' : topOrigin);
+        }
+        // The empty document a frame starts with is no navigation of its own.
+        if (document.readyState !== 'complete') {
+            report('navigate');
+            window.addEventListener('load', () => report('complete'));
+        }
+        window.addEventListener('pagehide', () => {
+            if (topTrusted)
+                topPort.postMessage({t: 'bye'});
+        });
+    }
+})

@@ -1,0 +1,17 @@
+#include "browser/engine/PageAgentBridge.h"
+
+void PageAgentBridge::answer(int id, const QString &result)
+{
+    emit answered(id, result);
+}
+
+void PageAgentBridge::frameEvent(int frame, const QString &kind, const QString &url)
+{
+    // Frame 0 is the top-level page, whose events come from the engine itself.
+    if (frame <= 0)
+        return;
+    if (kind == QLatin1String("navigate"))
+        emit frameNavigated(frame, url);
+    else if (kind == QLatin1String("complete"))
+        emit frameCompleted(frame, url);
+}

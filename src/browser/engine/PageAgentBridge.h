@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The program's object on the web channel of a page, reachable only from the page agent's
+// isolated world: the agent hands in late answers and the frames' load reports here.
+class PageAgentBridge : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE void answer(int id, const QString &result);
+    Q_INVOKABLE void frameEvent(int frame, const QString &kind, const QString &url);
+
+signals:
+    void answered(int id, const QString &result);
+    // A frame's document was created (navigated) or finished loading (completed).
+    void frameNavigated(int frame, const QString &url);
+    void frameCompleted(int frame, const QString &url);
+};
