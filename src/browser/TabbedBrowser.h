@@ -16,6 +16,7 @@ class PageEvents;
 class Prompter;
 class QComboBox;
 class QMainWindow;
+class QMenu;
 class QToolBar;
 class SettingsStore;
 class StatusArea;
@@ -49,6 +50,10 @@ public:
     QWidget *pnlAnimate() const { return m_animationBand; }
     QComboBox *cboURLAddress() const { return m_address; }
     QToolBar *ToolBar2() const { return m_toolBar; }
+    // The main menus, for the entries of other parts of the window.
+    QMenu *fileMenu() const { return m_fileMenu; }
+    QMenu *viewMenu() const { return m_viewMenu; }
+    QMenu *goMenu() const { return m_goMenu; }
 
 private:
     void createMenus();
@@ -62,6 +67,9 @@ private:
     BusyAnimation *m_animation;
     QComboBox *m_address;
     QToolBar *m_toolBar = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_goMenu = nullptr;
     std::unique_ptr<BrowserChrome> m_chrome;
     std::unique_ptr<TabSet> m_tabs;
     std::unique_ptr<PageEvents> m_events;

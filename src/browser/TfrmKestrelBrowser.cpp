@@ -1,6 +1,7 @@
 #include "browser/TfrmKestrelBrowser.h"
 
 #include "browser/TabbedBrowser.h"
+#include "pagetools/PageCommands.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -10,6 +11,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
 {
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
+    CreatePageCommands();
     FormCreate();
 }
 

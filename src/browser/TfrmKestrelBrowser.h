@@ -1,7 +1,10 @@
 #pragma once
 
+#include "pagetools/PageAsText.h"
+#include "shell/DataFolder.h"
 #include "shell/OpenRequestFilter.h"
 #include "shell/SettingsStore.h"
+#include "typing/TypingAidTable.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
 
@@ -12,6 +15,9 @@
 #include <optional>
 
 class BrowserControl;
+class PageCommands;
+class PageDocument;
+class PopupMenuStandard;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -57,6 +63,21 @@ public:
     TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
     CommandRegistry &commands() { return m_commands; }
 
+    // --- Page commands ---
+    // The document of the innermost frame holding the focus in the active browser, or its
+    // top-level document; null without an active browser or page.
+    std::shared_ptr<PageDocument> GetActiveDocument() const;
+    PageCommands &pageCommands() const { return *m_pageCommands; }
+    PageAsText &pageAsText() { return m_pageAsText; }
+    class PopupMenuStandard *PopupMenuStandard() const { return m_popupMenuStandard; }
+    // Shows a page in the modal HTML dialog; links followed in it open in the active browser.
+    void ShowHtmlDialog(const QString &address, int width, int height);
+
+    // --- Typing aids ---
+    TypingAidTable &typingAids() { return m_typingAids; }
+    // Options "&Auto Complete Setup": the setup window over the typing-aid files.
+    void AutoCompleteSetup1Click();
+
     // Set once the window's close has been accepted.
     bool Closing = false;
 
@@ -71,7 +92,6 @@ protected:
 private:
     // Creation, in order.
     void FormCreate();
-    void CreateTypingAidTable();      // the in-memory typing-aid table (typing-aid lists)
     void SelectBusyAnimation();       // the busy animation "WORLD" (page events and status)
     void ReadSearchBoxWidths();
     void ApplyWindowPlacement();
@@ -99,10 +119,16 @@ private:
     // The tab set with its page events, status display, commands, menus and keys.
     void CreateTabSet();
     TKestrelWB *CreateBrowserView(QWidget *sheet);
+    // The page commands with the Edit and Options menus, and the bar combo-box menu.
+    void CreatePageCommands();
+    void CreatePageMenus();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
     QtPrompter m_prompter;
+    // The in-memory typing-aid table, read from the data folder's lists by LoadTypingAids.
+    TypingAidTable m_typingAids{DataFolder::path()};
+    PageAsText m_pageAsText{DataFolder::path()};
     CommandRegistry m_commands;
     OpenRequestFilter m_openRequests;
     std::optional<QString> m_commandLineAddress;
@@ -115,4 +141,6 @@ private:
     QStringList m_typedUrls;
 
     std::unique_ptr<TabbedBrowser> m_tabbed;
+    std::unique_ptr<PageCommands> m_pageCommands;
+    class PopupMenuStandard *m_popupMenuStandard = nullptr;
 };

@@ -26,7 +26,6 @@ QString mainSubkey(const char *name)
 
 void TfrmKestrelBrowser::FormCreate()
 {
-    CreateTypingAidTable();
     SelectBusyAnimation();
     ReadSearchBoxWidths();
     ApplyWindowPlacement();
@@ -41,8 +40,6 @@ void TfrmKestrelBrowser::FormCreate()
     SetUpSponsorRotator();
     LoadTypingAids();
 }
-
-void TfrmKestrelBrowser::CreateTypingAidTable() {}
 
 void TfrmKestrelBrowser::SelectBusyAnimation()
 {
@@ -114,7 +111,10 @@ void TfrmKestrelBrowser::InstallPageKeyFilter() {}
 
 void TfrmKestrelBrowser::SetUpSponsorRotator() {}
 
-void TfrmKestrelBrowser::LoadTypingAids() {}
+void TfrmKestrelBrowser::LoadTypingAids()
+{
+    m_typingAids.LoadTypingAids();
+}
 
 void TfrmKestrelBrowser::WriteWindowSettings()
 {
