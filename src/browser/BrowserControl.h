@@ -1,12 +1,16 @@
 #pragma once
 
+#include "browser/CommandTarget.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 #include <memory>
 
 class BrowserControlHost;
 class PageDocument;
+class Prompter;
 class QWidget;
 
 // The engine behind one browser view. WebEngineControl drives Qt WebEngine; the testkit's
@@ -40,6 +44,11 @@ public:
     // Host-information flags and download-control flags, applied to the engine and frame.
     virtual void applyHostInfoFlags(quint32 flags) = 0;
     virtual void applyDownloadControl(quint32 flags) = 0;
+
+    // Runs a command on the shown page (save as, print, find ...); dialogs it asks for go
+    // through the prompter. An invalid value when the command is unknown or did nothing; the
+    // zoom commands give their level or range.
+    virtual QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) = 0;
 
 private:
     BrowserControlHost *m_host = nullptr;

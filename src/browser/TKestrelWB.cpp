@@ -43,6 +43,13 @@ void TKestrelWB::Navigate2(const QString &address)
     Navigate(address);
 }
 
+QVariant TKestrelWB::ExecCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter)
+{
+    if (m_control->url().isEmpty())
+        return {};
+    return m_control->execCommandTarget(group, id, option, prompter);
+}
+
 void TKestrelWB::GoBack() { m_control->goBack(); }
 void TKestrelWB::GoForward() { m_control->goForward(); }
 void TKestrelWB::Refresh() { m_control->refresh(); }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class PageDocument;
+class Prompter;
 
 // The browser view: one engine control in a frame, with the operations and events the rest of
 // the program relies on, a Homepage that GoHome opens and the DownloadOptions that choose what
@@ -34,6 +35,9 @@ public:
     bool Busy() const;
     BrowserFrame Application() const;
     std::shared_ptr<PageDocument> Document() const;
+    // Runs a command on the top-level document; nothing (an invalid value) while no page is
+    // shown. Its result is what the control gives back.
+    QVariant ExecCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter);
     // Gives the keyboard to the page (focus plus activation of the control).
     void SetFocus();
 

@@ -78,18 +78,18 @@ void TabbedBrowser::createMenus()
         menu->addAction(m_commands.createAction(id, menu, caption));
     };
 
-    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
-    QMenu *fileNew = m_fileMenu->addMenu(QStringLiteral("&New"));
+    QMenu *file = m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+    QMenu *fileNew = file->addMenu(QStringLiteral("&New"));
     add(fileNew, CommandIds::NewTab, QStringLiteral("&Browser Tab"));
     add(m_fileMenu, CommandIds::CloseTab, QStringLiteral("&Close Page"));
 
-    QMenu *view = bar->addMenu(QStringLiteral("&View"));
+    QMenu *view = m_viewMenu = bar->addMenu(QStringLiteral("&View"));
     view->addMenu(m_menus->BrowserTabs());
     view->addSeparator();
     add(view, CommandIds::Refresh, QStringLiteral("&Refresh"));
     add(view, CommandIds::Stop, QStringLiteral("&Stop"));
 
-    QMenu *go = bar->addMenu(QStringLiteral("&Go"));
+    QMenu *go = m_goMenu = bar->addMenu(QStringLiteral("&Go"));
     add(go, CommandIds::Back, QStringLiteral("&Back"));
     add(go, CommandIds::Forward, QStringLiteral("&Forward"));
     go->addSeparator();

@@ -50,9 +50,11 @@ public:
     QWidget *pnlAnimate() const { return m_animationBand; }
     QComboBox *cboURLAddress() const { return m_address; }
     QToolBar *ToolBar2() const { return m_toolBar; }
-    // The main menu's "&File" and "&Options" menus, for the window's own entries.
-    QMenu *FileMenu() const { return m_fileMenu; }
-    QMenu *OptionsMenu() const { return m_optionsMenu; }
+    // The main menus, for the entries of other parts of the window.
+    QMenu *fileMenu() const { return m_fileMenu; }
+    QMenu *viewMenu() const { return m_viewMenu; }
+    QMenu *goMenu() const { return m_goMenu; }
+    QMenu *optionsMenu() const { return m_optionsMenu; }
 
 private:
     void createMenus();
@@ -68,6 +70,8 @@ private:
     QToolBar *m_toolBar = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_goMenu = nullptr;
     std::unique_ptr<BrowserChrome> m_chrome;
     std::unique_ptr<TabSet> m_tabs;
     std::unique_ptr<PageEvents> m_events;

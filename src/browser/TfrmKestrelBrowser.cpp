@@ -4,6 +4,7 @@
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
+#include "pagetools/PageCommands.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -22,6 +23,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     CreateTabSet();
     CreateAddressBar();
     CreateWindowCommands();
+    CreatePageCommands();
     FormCreate();
 }
 

@@ -6,6 +6,10 @@
 #include "shell/SettingsStore.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceSaver.h"
+#include "pagetools/PageAsText.h"
+#include "shell/DataFolder.h"
+#include "shell/OpenRequestFilter.h"
+#include "shell/SettingsStore.h"
 #include "typing/TypingAidTable.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
@@ -18,6 +22,9 @@
 
 class AddressBar;
 class BrowserControl;
+class PageCommands;
+class PageDocument;
+class PopupMenuStandard;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -70,6 +77,21 @@ public:
     // Loads the address in the active browser, or in a new tab when there is none.
     void NavigateActiveBrowser(const QString &address);
 
+    // --- Page commands ---
+    // The document of the innermost frame holding the focus in the active browser, or its
+    // top-level document; null without an active browser or page.
+    std::shared_ptr<PageDocument> GetActiveDocument() const;
+    PageCommands &pageCommands() const { return *m_pageCommands; }
+    PageAsText &pageAsText() { return m_pageAsText; }
+    class PopupMenuStandard *PopupMenuStandard() const { return m_popupMenuStandard; }
+    // Shows a page in the modal HTML dialog; links followed in it open in the active browser.
+    void ShowHtmlDialog(const QString &address, int width, int height);
+
+    // --- Typing aids ---
+    TypingAidTable &typingAids() { return m_typingAids; }
+    // Options "&Auto Complete Setup": the setup window over the typing-aid files.
+    void AutoCompleteSetup1Click();
+
     // Set once the window's close has been accepted.
     bool Closing = false;
 
@@ -84,7 +106,6 @@ protected:
 private:
     // Creation, in order.
     void FormCreate();
-    void CreateTypingAidTable();      // the in-memory typing-aid table (typing-aid lists)
     void SelectBusyAnimation();       // the busy animation "WORLD" (page events and status)
     void ReadSearchBoxWidths();
     void ApplyWindowPlacement();
@@ -123,6 +144,9 @@ private:
     // The window's own commands and their menu entries: Exit, the Options entries and
     // "&Go To Address".
     void CreateWindowCommands();
+    // The page commands with the Edit and Options menus, and the bar combo-box menu.
+    void CreatePageCommands();
+    void CreatePageMenus();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -131,6 +155,9 @@ private:
     Workspace m_workspace{m_store, DataFolder::path()};
     WorkspaceSaver m_workspaceSaver;
     NewWindowPolicy m_newWindowPolicy;
+    // The in-memory typing-aid table, read from the data folder's lists by LoadTypingAids.
+    TypingAidTable m_typingAids{DataFolder::path()};
+    PageAsText m_pageAsText{DataFolder::path()};
     CommandRegistry m_commands;
     OpenRequestFilter m_openRequests;
     std::optional<QString> m_commandLineAddress;
@@ -143,4 +170,6 @@ private:
 
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
+    std::unique_ptr<PageCommands> m_pageCommands;
+    class PopupMenuStandard *m_popupMenuStandard = nullptr;
 };

@@ -64,11 +64,11 @@ void TfrmKestrelBrowser::CreateWindowCommands()
     add(CommandIds::HomepageSetup, QStringLiteral("&Homepage Setup"),
         [this] { TfrmHomepage::ask(m_store, m_prompter, m_addressBar->text(), this); });
 
-    QMenu *file = m_tabbed->FileMenu();
+    QMenu *file = m_tabbed->fileMenu();
     file->addSeparator();
     file->addAction(m_commands.createAction(CommandIds::Exit, file));
 
-    QMenu *options = m_tabbed->OptionsMenu();
+    QMenu *options = m_tabbed->optionsMenu();
     for (const QString &id : {CommandIds::SaveWorkspace, CommandIds::ClearTypedUrls, CommandIds::NewWindowSettings,
                               CommandIds::HomepageSetup})
         options->addAction(m_commands.createAction(id, options));

@@ -27,7 +27,6 @@ QString mainSubkey(const char *name)
 
 void TfrmKestrelBrowser::FormCreate()
 {
-    CreateTypingAidTable();
     SelectBusyAnimation();
     ReadSearchBoxWidths();
     ApplyWindowPlacement();
@@ -42,8 +41,6 @@ void TfrmKestrelBrowser::FormCreate()
     SetUpSponsorRotator();
     LoadTypingAids();
 }
-
-void TfrmKestrelBrowser::CreateTypingAidTable() {}
 
 void TfrmKestrelBrowser::SelectBusyAnimation()
 {

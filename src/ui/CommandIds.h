@@ -36,11 +36,30 @@ inline const QString Refresh = QStringLiteral("Refresh");
 inline const QString Home = QStringLiteral("Home");
 inline const QString FocusPage = QStringLiteral("FocusPage");
 
-// Commands of the page tools, favorites, notes and spell checker that have main-window keys
-inline const QString Favorites = QStringLiteral("Favorites");
+// Page commands
+inline const QString Open = QStringLiteral("Open");
+inline const QString SaveAs = QStringLiteral("SaveAs");
+inline const QString ViewAsText = QStringLiteral("ViewAsText");
+inline const QString Properties = QStringLiteral("Properties");
+inline const QString PageSetup = QStringLiteral("PageSetup");
+inline const QString Print = QStringLiteral("Print");
+inline const QString Cut = QStringLiteral("Cut");
+inline const QString Copy = QStringLiteral("Copy");
+inline const QString Paste = QStringLiteral("Paste");
 inline const QString SelectAll = QStringLiteral("SelectAll");
 inline const QString Find = QStringLiteral("Find");
-inline const QString SaveAs = QStringLiteral("SaveAs");
+inline const QString ViewSource = QStringLiteral("ViewSource");
+inline const QString InternetOptions = QStringLiteral("InternetOptions");
+inline const QString MyComputer = QStringLiteral("MyComputer");
+inline const QString Desktop = QStringLiteral("Desktop");
+inline const QString StartMenu = QStringLiteral("StartMenu");
+inline const QString BrowseForFolder = QStringLiteral("BrowseForFolder");
+
+// Options
+inline const QString AutoCompleteSetup = QStringLiteral("AutoCompleteSetup");
+
+// Commands of favorites, notes and spell checker that have main-window keys
+inline const QString Favorites = QStringLiteral("Favorites");
 inline const QString AddNote = QStringLiteral("AddNote");
 inline const QString SpellCheck = QStringLiteral("SpellCheck");
 }

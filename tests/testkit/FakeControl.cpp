@@ -33,6 +33,12 @@ void FakeControl::focusPage()
 void FakeControl::applyHostInfoFlags(quint32 flags) { hostInfoFlags = flags; }
 void FakeControl::applyDownloadControl(quint32 flags) { downloadControl = flags; }
 
+QVariant FakeControl::execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &)
+{
+    commandTargetCalls.append({group, id, option});
+    return true;
+}
+
 bool FakeControl::raiseBeforeNavigate(const QUrl &url, int frame)
 {
     return !host() || host()->controlBeforeNavigate(frame, url);

@@ -29,6 +29,7 @@ public:
     void focusPage() override;
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
+    QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) override;
 
     // What the view asked for.
     QList<QUrl> navigations;
@@ -39,6 +40,14 @@ public:
     int focusCalls = 0;
     quint32 hostInfoFlags = 0;
     quint32 downloadControl = 0;
+    struct CommandTargetCall
+    {
+        CommandTarget::Group group;
+        int id;
+        int option;
+        bool operator==(const CommandTargetCall &) const = default;
+    };
+    QList<CommandTargetCall> commandTargetCalls;
 
     void setTitle(const QString &title) { m_title = title; }
     void setUrl(const QUrl &url) { m_url = url; }

@@ -53,6 +53,14 @@ void LoopbackServer::serve(const QString &path, const QByteArray &body, const QB
     serve(path, response);
 }
 
+QList<QString> LoopbackServer::requestedPaths() const
+{
+    QList<QString> paths;
+    for (const Request &request : m_requests)
+        paths.append(request.path);
+    return paths;
+}
+
 void LoopbackServer::accept()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {

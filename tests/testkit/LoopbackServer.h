@@ -41,6 +41,8 @@ public:
     explicit LoopbackServer(QObject *parent = nullptr);
 
     bool isListening() const { return m_server.isListening(); }
+    // Whether the server listens (it starts listening when it is made).
+    bool start() { return isListening(); }
     quint16 port() const { return m_server.serverPort(); }
     // The address of a path on this server under the given host name.
     QUrl url(const QString &path, const QString &host = QStringLiteral("127.0.0.1")) const;
@@ -48,6 +50,8 @@ public:
     void serve(const QString &path, const Response &response);
     void serve(const QString &path, const QByteArray &body,
                const QByteArray &contentType = "text/html; charset=utf-8", int status = 200);
+
+    void serveHtml(const QString &path, const QString &html) { serve(path, html.toUtf8()); }
 
     QList<Request> requests() const { return m_requests; }
     // The paths of the requests so far, in order.

@@ -2,6 +2,7 @@
 
 #include "browser/BrowserControlHost.h"
 #include "browser/HostInfoFlags.h"
+#include "browser/engine/EngineCommandTarget.h"
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/EngineProfile.h"
 #include "browser/engine/EngineWindow.h"
@@ -20,6 +21,7 @@ WebEngineControl::WebEngineControl(QObject *parent)
 {
     m_view->setPage(m_page);
     m_agent = new PageAgentConnection(m_page);
+    m_commandTarget = new EngineCommandTarget(*m_view, this);
     connectPage();
 }
 
@@ -177,4 +179,9 @@ void WebEngineControl::applyDownloadControl(quint32 flags)
     // Videos and background sounds may start by themselves only when both are allowed.
     const quint32 media = DownloadControl::Videos | DownloadControl::BackgroundSounds;
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, (flags & media) != media);
+}
+
+QVariant WebEngineControl::execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter)
+{
+    return m_commandTarget->exec(group, id, option, prompter);
 }

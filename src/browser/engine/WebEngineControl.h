@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class EngineCommandTarget;
 class EnginePage;
 class PageAgentConnection;
 class QWebEngineNewWindowRequest;
@@ -30,6 +31,7 @@ public:
     void focusPage() override;
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
+    QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) override;
 
     EnginePage *page() const { return m_page; }
     QWebEngineView *view() const { return m_view; }
@@ -47,6 +49,7 @@ private:
     QWebEngineView *m_view;
     EnginePage *m_page;
     PageAgentConnection *m_agent;
+    EngineCommandTarget *m_commandTarget;
     bool m_loading = false;
     bool m_navigationPending = false;
 };

@@ -1,0 +1,91 @@
+#include "browser/engine/FindBar.h"
+
+#include <QEvent>
+#include <algorithm>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+FindBar::FindBar(QWebEngineView &view) : QWidget(&view), m_view(view), m_text(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("FindBar"));
+    setAutoFillBackground(true);
+    m_text->setPlaceholderText(QStringLiteral("Find on this page"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_text);
+    const auto addButton = [this, layout](const QString &text, void (FindBar::*slot)()) {
+        auto *button = new QToolButton(this);
+        button->setText(text);
+        connect(button, &QToolButton::clicked, this, slot);
+        layout->addWidget(button);
+    };
+    addButton(QStringLiteral("Previous"), &FindBar::findPrevious);
+    addButton(QStringLiteral("Next"), &FindBar::findNext);
+    addButton(QStringLiteral("Close"), &FindBar::dismiss);
+    connect(m_text, &QLineEdit::textEdited, this, &FindBar::findNext);
+    connect(m_text, &QLineEdit::returnPressed, this, &FindBar::findNext);
+    view.installEventFilter(this);
+    hide();
+}
+
+void FindBar::open()
+{
+    place();
+    show();
+    raise();
+    m_text->selectAll();
+    m_text->setFocus(Qt::ShortcutFocusReason);
+}
+
+void FindBar::findNext()
+{
+    m_view.page()->findText(m_text->text());
+}
+
+void FindBar::findPrevious()
+{
+    m_view.page()->findText(m_text->text(), QWebEnginePage::FindBackward);
+}
+
+void FindBar::dismiss()
+{
+    hide();
+    m_view.page()->findText(QString());
+    m_view.setFocus(Qt::OtherFocusReason);
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_view && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        dismiss();
+        return;
+    case Qt::Key_Up:
+        findPrevious();
+        return;
+    case Qt::Key_Down:
+        findNext();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void FindBar::place()
+{
+    adjustSize();
+    const int width = std::min(sizeHint().width() + 120, m_view.width());
+    resize(width, sizeHint().height());
+    move(m_view.width() - width, 0);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The folders the Go menu jumps to, as paths of this system.
+namespace ShellFolders {
+// "My Computer": the root of the file system.
+QString myComputer();
+// The user's desktop folder (XDG).
+QString desktop();
+// The applications folder of the desktop menus, $XDG_DATA_HOME/applications.
+QString startMenu();
+}
