@@ -62,7 +62,7 @@ private slots:
         m_server.serveHtml(QStringLiteral("/closer"), page(QStringLiteral("Closer")));
         m_server.serveHtml(QStringLiteral("/image"),
                            page(QStringLiteral("Image"), QStringLiteral("<img src=\"/pixel.png\">")));
-        m_server.serve(QStringLiteral("/pixel.png"), {200, "image/png", QByteArray()});
+        m_server.serve(QStringLiteral("/pixel.png"), QByteArray(), "image/png");
     }
 
     void oneNavigationRaisesEventsInOrder()
