@@ -151,7 +151,6 @@ private:
     ControlFactory m_controlFactory;
     SettingsStore m_store;
     QtPrompter m_prompter;
-    TypingAidTable m_typingAids{DataFolder::path()};
     Workspace m_workspace{m_store, DataFolder::path()};
     WorkspaceSaver m_workspaceSaver;
     NewWindowPolicy m_newWindowPolicy;

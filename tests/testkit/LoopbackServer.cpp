@@ -132,11 +132,3 @@ void LoopbackServer::respond(QTcpSocket *socket, const Request &request)
         socket->write(response.body);
     socket->disconnectFromHost();
 }
-
-QList<QString> LoopbackServer::requestedPaths() const
-{
-    QList<QString> paths;
-    for (const Request &request : m_requests)
-        paths.append(request.path);
-    return paths;
-}

@@ -42,7 +42,6 @@ public:
 
     bool isListening() const { return m_server.isListening(); }
     // Whether the server listens (it starts listening when it is made).
-    bool start() { return isListening(); }
     quint16 port() const { return m_server.serverPort(); }
     // The address of a path on this server under the given host name.
     QUrl url(const QString &path, const QString &host = QStringLiteral("127.0.0.1")) const;

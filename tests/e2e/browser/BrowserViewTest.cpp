@@ -52,14 +52,16 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.isListening());
-        m_server.serve(QStringLiteral("/a"), (page(QStringLiteral("Page A"), QStringLiteral("<p>A</p>"))).toUtf8());
-        m_server.serve(QStringLiteral("/b"), (page(QStringLiteral("Page B"))).toUtf8());
-        m_server.serve(QStringLiteral("/c"), (page(QStringLiteral("Page C"))).toUtf8());
-        m_server.serve(QStringLiteral("/popup"), (page(QStringLiteral("Popup"))).toUtf8());
-        m_server.serve(QStringLiteral("/blocked"), (page(QStringLiteral("Blocked"))).toUtf8());
-        m_server.serve(QStringLiteral("/framed"), (page(QStringLiteral("Framed"), QStringLiteral("<iframe src=\"/b\"></iframe>"))).toUtf8());
-        m_server.serve(QStringLiteral("/closer"), (page(QStringLiteral("Closer"))).toUtf8());
-        m_server.serve(QStringLiteral("/image"), (page(QStringLiteral("Image"), QStringLiteral("<img src=\"/pixel.png\">"))).toUtf8());
+        m_server.serveHtml(QStringLiteral("/a"), page(QStringLiteral("Page A"), QStringLiteral("<p>A</p>")));
+        m_server.serveHtml(QStringLiteral("/b"), page(QStringLiteral("Page B")));
+        m_server.serveHtml(QStringLiteral("/c"), page(QStringLiteral("Page C")));
+        m_server.serveHtml(QStringLiteral("/popup"), page(QStringLiteral("Popup")));
+        m_server.serveHtml(QStringLiteral("/blocked"), page(QStringLiteral("Blocked")));
+        m_server.serveHtml(QStringLiteral("/framed"),
+                           page(QStringLiteral("Framed"), QStringLiteral("<iframe src=\"/b\"></iframe>")));
+        m_server.serveHtml(QStringLiteral("/closer"), page(QStringLiteral("Closer")));
+        m_server.serveHtml(QStringLiteral("/image"),
+                           page(QStringLiteral("Image"), QStringLiteral("<img src=\"/pixel.png\">")));
         m_server.serve(QStringLiteral("/pixel.png"), QByteArray(), "image/png");
     }
 

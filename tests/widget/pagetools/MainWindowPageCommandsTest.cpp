@@ -4,14 +4,17 @@
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"
 #include "browser/page/PageWindow.h"
+#include "pagetools/PageAsText.h"
 #include "pagetools/PageCommands.h"
 #include "shell/DataFolder.h"
 #include "shell/TextFile.h"
 #include "testkit/FakeControl.h"
+#include "testkit/ScriptedPrompter.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/memorypage/MemoryPageFixture.h"
 #include "typing/TypingAidFiles.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandRegistry.h"
 #include "ui/PopupMenuStandard.h"
 
 #include <QClipboard>
@@ -133,6 +136,34 @@ private slots:
                  QUrl::fromLocalFile(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)));
         // The page the source was taken from stays where it was.
         QCOMPARE(first->navigations.last(), QUrl(u"http://a.test/"_s));
+    }
+
+    void openAndBrowseForFolderNavigateToTheChosenPath()
+    {
+        TKestrelWB view(nullptr, std::make_unique<FakeControl>());
+        auto *control = static_cast<FakeControl *>(view.control());
+        CommandRegistry commands;
+        ScriptedPrompter prompter;
+        PageAsText asText(QDir::tempPath(), [](const QString &) {});
+        PageCommands::Page page;
+        page.activeBrowser = [&view] { return &view; };
+        page.activeDocument = [] { return nullptr; };
+        page.addBrowserTab = [](const QString &) {};
+        PageCommands pageCommands(commands, prompter, std::move(page), asText);
+
+        prompter.queueText(std::nullopt);
+        pageCommands.Open1Click();
+        prompter.queueText(u"/srv/pages/a b#1.html"_s);
+        pageCommands.Open1Click();
+        QCOMPARE(control->navigations, QList<QUrl>{QUrl::fromLocalFile(u"/srv/pages/a b#1.html"_s)});
+        QCOMPARE(prompter.shown().first().text, PageCommands::OpenFilter);
+
+        prompter.queueText(QString());
+        pageCommands.BrowseForFolder1Click();
+        prompter.queueText(u"/srv/music"_s);
+        pageCommands.BrowseForFolder1Click();
+        QCOMPARE(control->navigations.size(), 2);
+        QCOMPARE(control->navigations.last(), QUrl(u"file:///srv/music"_s));
     }
 
     void theAddressBoxMenuActsOnItsSelection()

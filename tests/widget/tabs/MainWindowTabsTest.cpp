@@ -52,21 +52,29 @@ private slots:
         auto window = makeWindow();
         QMenu *file = menuNamed(*window, QStringLiteral("&File"));
         QVERIFY(file);
-        QCOMPARE(captions(file->actions()), (QStringList{QStringLiteral("&New"), QStringLiteral("&Close Page"), QString(),
-                                                         QStringLiteral("E&xit")}));
+        QCOMPARE(captions(file->actions()),
+                 (QStringList{QStringLiteral("&New"), QStringLiteral("&Open"), QStringLiteral("&Save As"),
+                              QStringLiteral("View Web Page As Text"), QString(), QStringLiteral("Proper&ties"),
+                              QStringLiteral("Page Set&up"), QStringLiteral("&Print"), QString(),
+                              QStringLiteral("&Close Page")}));
         QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
         QMenu *view = menuNamed(*window, QStringLiteral("&View"));
-        QCOMPARE(captions(view->actions()), (QStringList{QStringLiteral("&Browser Tabs"), QString(),
-                                                         QStringLiteral("&Refresh"), QStringLiteral("&Stop")}));
+        QCOMPARE(captions(view->actions()),
+                 (QStringList{QStringLiteral("&Browser Tabs"), QString(), QStringLiteral("&Refresh"),
+                              QStringLiteral("&Stop"), QString(), QStringLiteral("Sour&ce"),
+                              QStringLiteral("&Internet Options...")}));
         QCOMPARE(captions(view->actions().first()->menu()->actions()),
                  (QStringList{QStringLiteral("&Single Line"), QStringLiteral("&Multi Line"), QString(),
                               QStringLiteral("&Top"), QStringLiteral("&Bottom"), QStringLiteral("&Left"),
                               QStringLiteral("&Right")}));
         QMenu *go = menuNamed(*window, QStringLiteral("&Go"));
-        QCOMPARE(captions(go->actions()), (QStringList{QStringLiteral("&Back"), QStringLiteral("&Forward"), QString(),
-                                                       QStringLiteral("&Home Page")}));
+        QCOMPARE(captions(go->actions()),
+                 (QStringList{QStringLiteral("&Back"), QStringLiteral("&Forward"), QString(),
+                              QStringLiteral("&Home Page"), QString(), QStringLiteral("&My Computer"),
+                              QStringLiteral("&Desktop"), QStringLiteral("&Start Menu"), QString(),
+                              QStringLiteral("B&rowse For Folder...")}));
         QVERIFY(!go->actions()[0]->isEnabled());
         QVERIFY(!go->actions()[1]->isEnabled());
         QVERIFY(menuNamed(*window, QStringLiteral("&Tabs")));
