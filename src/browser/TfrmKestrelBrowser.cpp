@@ -22,8 +22,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
     CreateAddressBar();
-    CreateWindowCommands();
+    // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
+    CreateWindowCommands();
     FormCreate();
 }
 

@@ -76,7 +76,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QFileInfo(Browser).isExecutable());
-        QVERIFY(m_web.start());
+        QVERIFY(m_web.isListening());
         for (int page = 1; page <= 4; ++page)
             m_web.serveHtml(QStringLiteral("/page%1").arg(page), QStringLiteral("<title>Page %1</title>").arg(page));
     }

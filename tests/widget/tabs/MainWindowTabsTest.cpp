@@ -56,7 +56,7 @@ private slots:
                  (QStringList{QStringLiteral("&New"), QStringLiteral("&Open"), QStringLiteral("&Save As"),
                               QStringLiteral("View Web Page As Text"), QString(), QStringLiteral("Proper&ties"),
                               QStringLiteral("Page Set&up"), QStringLiteral("&Print"), QString(),
-                              QStringLiteral("&Close Page")}));
+                              QStringLiteral("&Close Page"), QString(), QStringLiteral("E&xit")}));
         QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
