@@ -1,6 +1,9 @@
 #include "browser/TfrmKestrelBrowser.h"
 
 #include "browser/TabbedBrowser.h"
+#include "typing/InPageTypingAids.h"
+#include "typing/PageFieldEdits.h"
+#include "typing/PageKeyFilter.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

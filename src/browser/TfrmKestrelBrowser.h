@@ -1,7 +1,9 @@
 #pragma once
 
 #include "shell/OpenRequestFilter.h"
+#include "shell/DataFolder.h"
 #include "shell/SettingsStore.h"
+#include "typing/TypingAidTable.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
 
@@ -12,6 +14,9 @@
 #include <optional>
 
 class BrowserControl;
+class InPageTypingAids;
+class PageFieldEdits;
+class PageKeyFilter;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -86,6 +91,11 @@ private:
     void SetUpSponsorRotator();       // the timed sponsor banner
     void LoadTypingAids();            // typing-aid lists and the spell checker's configuration
 
+    // Keys of the page whose operations come with later work.
+    void FillPersonalInfo();          // fills the focused form from the personal info lists
+    void FullScreen();                // switches the full-screen display on and off
+    void ViewSource();                // shows the source of the active page
+
     // Showing and closing.
     void FormShow();
     void OpenFirstTabs();
@@ -115,4 +125,9 @@ private:
     QStringList m_typedUrls;
 
     std::unique_ptr<TabbedBrowser> m_tabbed;
+
+    TypingAidTable m_typingAids{DataFolder::path()};
+    std::unique_ptr<InPageTypingAids> m_inPageAids;
+    std::unique_ptr<PageFieldEdits> m_fieldEdits;
+    std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
 };

@@ -82,6 +82,14 @@ WordExpander::Result InPageTypingAids::expandFieldText(const QString &text)
     return result;
 }
 
+WordExpander::Result InPageTypingAids::fieldEdited(bool typedSpace, const QString &value, int caret)
+{
+    if (typedSpace)
+        return expandFieldText(value);
+    m_lastFieldText = value;
+    return {false, value, caret};
+}
+
 void InPageTypingAids::ExpandOnSpace()
 {
     const std::shared_ptr<PageElement> field = focusedElement();

@@ -33,6 +33,11 @@ void FakeControl::focusPage()
 void FakeControl::applyHostInfoFlags(quint32 flags) { hostInfoFlags = flags; }
 void FakeControl::applyDownloadControl(quint32 flags) { downloadControl = flags; }
 
+void FakeControl::answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret)
+{
+    fieldAnswers.append({field, expected, value, caret});
+}
+
 bool FakeControl::raiseBeforeNavigate(const QUrl &url, int frame)
 {
     return !host() || host()->controlBeforeNavigate(frame, url);

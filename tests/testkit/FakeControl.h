@@ -29,6 +29,7 @@ public:
     void focusPage() override;
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
+    void answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret) override;
 
     // What the view asked for.
     QList<QUrl> navigations;
@@ -39,6 +40,12 @@ public:
     int focusCalls = 0;
     quint32 hostInfoFlags = 0;
     quint32 downloadControl = 0;
+    struct FieldAnswer
+    {
+        QString field, expected, value;
+        int caret = 0;
+    };
+    QList<FieldAnswer> fieldAnswers;
 
     void setTitle(const QString &title) { m_title = title; }
     void setUrl(const QUrl &url) { m_url = url; }

@@ -30,6 +30,7 @@ public:
     void focusPage() override;
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
+    void answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret) override;
 
     EnginePage *page() const { return m_page; }
     QWebEngineView *view() const { return m_view; }
