@@ -115,10 +115,9 @@ void InPageTypingAids::ExpandOnSpace()
 
 void InPageTypingAids::ArmTextBoxCompletion()
 {
+    // The field is looked at when the timer fires: asking the page on every key would hold up
+    // each key for a round trip to the engine.
     if (!readSwitch(QStringLiteral("TBAutoComplete")))
-        return;
-    const std::shared_ptr<PageElement> field = focusedElement();
-    if (!field || !isTypingField(*field) || isTextArea(*field))
         return;
     m_tmrHTMLForm.stop();
     m_tmrHTMLForm.start();
