@@ -109,7 +109,6 @@ private slots:
         QTest::newRow("F1") << int(Qt::Key_F1) << none << CommandIds::Favorites;
         QTest::newRow("F2") << int(Qt::Key_F2) << none << u"viewSource"_s;
         QTest::newRow("F5") << int(Qt::Key_F5) << none << CommandIds::Refresh;
-        QTest::newRow("F8") << int(Qt::Key_F8) << none << u"fullScreen"_s;
         QTest::newRow("Insert") << int(Qt::Key_Insert) << none << u"fillPersonalInfo"_s;
     }
 
@@ -133,6 +132,9 @@ private slots:
         for (int key : {int(Qt::Key_X), int(Qt::Key_C), int(Qt::Key_V), int(Qt::Key_A)})
             QVERIFY(press(key, Qt::ControlModifier));
         QVERIFY(m_ran.isEmpty());
+        // F8 goes on to the main window's own key after its operation.
+        QVERIFY(press(Qt::Key_F8));
+        QCOMPARE(m_ran, QStringList{u"fullScreen"_s});
     }
 
     void quickInsertKeysStayFromThePage()
