@@ -39,11 +39,6 @@ QVariant FakeControl::execCommandTarget(CommandTarget::Group group, int id, int 
     return true;
 }
 
-void FakeControl::answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret)
-{
-    fieldAnswers.append({field, expected, value, caret});
-}
-
 bool FakeControl::raiseBeforeNavigate(const QUrl &url, int frame)
 {
     return !host() || host()->controlBeforeNavigate(frame, url);
