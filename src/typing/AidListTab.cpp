@@ -1,3 +1,4 @@
+#include "typing/HelpButtonRow.h"
 #include "typing/AidListTab.h"
 
 #include "typing/AidListModel.h"
@@ -116,13 +117,7 @@ AidListTab::AidListTab(AidListEditor &editor, ShowHelp showHelp, QWidget *parent
     buttons->addStretch();
     grid->addLayout(buttons, 2, 2);
 
-    auto *helpRow = new QHBoxLayout;
-    helpRow->addStretch();
-    auto *help = new QPushButton(QStringLiteral("&What is this?"), this);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    help->setAutoDefault(false);
-    helpRow->addWidget(help);
-    m_layout->addLayout(helpRow);
+    QPushButton *help = addHelpButtonRow(m_layout, this);
 
     connect(m_name, &QLineEdit::textEdited, this, &AidListTab::nameEdited);
     connect(m_name, &QLineEdit::returnPressed, m_add, [this] {

@@ -1,3 +1,4 @@
+#include "typing/HelpButtonRow.h"
 #include "typing/PersonalInfoTab.h"
 
 #include "typing/PersonalInfoEditor.h"
@@ -61,13 +62,7 @@ PersonalInfoTab::PersonalInfoTab(PersonalInfoEditor &editor, ShowHelp showHelp, 
     m_appliesTo->setMaximumHeight(m_appliesTo->fontMetrics().lineSpacing() * 5);
     groupLayout->addWidget(m_appliesTo);
 
-    auto *helpRow = new QHBoxLayout;
-    helpRow->addStretch();
-    auto *help = new QPushButton(QStringLiteral("&What is this?"), this);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    help->setAutoDefault(false);
-    helpRow->addWidget(help);
-    layout->addLayout(helpRow);
+    QPushButton *help = addHelpButtonRow(layout, this);
 
     connect(add, &QPushButton::clicked, this, [this] {
         const std::optional<int> row = m_editor.add();
