@@ -29,6 +29,15 @@ LoopbackServer::LoopbackServer(QObject *parent) : QObject(parent)
     m_server.listen(QHostAddress::LocalHost, 0);
 }
 
+LoopbackServer::~LoopbackServer()
+{
+    // The open connections are the listening server's children and go with it, after this
+    // object's own members: they must not call back into a half-destroyed server.
+    m_server.close();
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>())
+        socket->disconnect(this);
+}
+
 QUrl LoopbackServer::url(const QString &path, const QString &host) const
 {
     QUrl url;

@@ -39,6 +39,7 @@ public:
     };
 
     explicit LoopbackServer(QObject *parent = nullptr);
+    ~LoopbackServer() override;
 
     bool isListening() const { return m_server.isListening(); }
     // Whether the server listens (it starts listening when it is made).
