@@ -361,6 +361,8 @@
             return document.activeElement === element;
         },
         scrollIntoView: (element) => { element.scrollIntoView(); return true; },
+        answerFieldEdit: (element, frame, expected, value, caret) =>
+            settleFieldEdit(element, String(expected), {value: String(value), caret: offset(caret)}),
     });
 
     function perform(target, op, args) {
@@ -379,6 +381,120 @@
             fail('unknown element or operation');
         return elementOps[op](element, frame, ...list);
     }
+
+
+    // ---- Field edits for the typing aids. ----
+    // The agent reports the user's own edits of a field after the field took them: a typed
+    // space (the program may expand the word before it) and the edits whose result the program
+    // remembers. Reports go one at a time, in order; the next leaves when the program answered
+    // the last. An answer is applied only to the field it was asked for, and only while the
+    // text it was computed from is still there: unchanged, or with more typed at the caret,
+    // which the replacement then leaves in place.
+    const FIELD_ANSWER_WAIT_MS = 1000;
+    const REMEMBERED_EDITS = new Set(['deleteContentBackward', 'deleteContentForward', 'deleteWordBackward',
+                                      'deleteWordForward', 'deleteByCut', 'insertFromPaste',
+                                      'insertLineBreak', 'insertParagraph']);
+    const fieldEdits = [];
+    let fieldWait = null;
+
+    function fieldEditKind(event, element) {
+        if (event.inputType === 'insertText' && event.data === ' ')
+            return 'space';
+        // A password box is refreshed only by the expansion itself.
+        if (REMEMBERED_EDITS.has(event.inputType) && element.type !== 'password')
+            return 'edit';
+        return null;
+    }
+
+    function reportFieldEdit(edit) {
+        const key = documentId + ':' + elementRef(edit.element, 0).key.split(':')[2];
+        if (isTop) {
+            fieldEvent(window, key, edit.kind, edit.value, edit.caret);
+            return;
+        }
+        const topAgent = sameOriginAgent(window.top);
+        if (topAgent)
+            topAgent.fieldEvent(window, key, edit.kind, edit.value, edit.caret);
+        else
+            tellTop({t: 'field', key, kind: edit.kind, value: edit.value, caret: edit.caret});
+    }
+
+    function sendNextFieldEdit() {
+        if (fieldWait !== null || !fieldEdits.length)
+            return;
+        const edit = fieldEdits[0];
+        fieldWait = setTimeout(() => settleFieldEdit(edit.element, edit.value, null), FIELD_ANSWER_WAIT_MS);
+        reportFieldEdit(edit);
+    }
+
+    // The replacement an answer makes: its place in the reported text and the new part.
+    function replacementOf(before, after) {
+        let start = 0;
+        while (start < before.length && start < after.length && before[start] === after[start])
+            start++;
+        let end = 0;
+        while (end < before.length - start && end < after.length - start
+               && before[before.length - 1 - end] === after[after.length - 1 - end])
+            end++;
+        return {start, end: before.length - end, text: after.slice(start, after.length - end)};
+    }
+
+    // The text with the replacement made, if it is the reported text with only more typed at
+    // the reported caret, and the replacement lies before that caret; otherwise null.
+    function rebase(text, reported, caret, replacement) {
+        if (text === reported)
+            return text.slice(0, replacement.start) + replacement.text + text.slice(replacement.end);
+        if (text.length < reported.length || replacement.end > caret || !text.startsWith(reported.slice(0, caret))
+            || !text.endsWith(reported.slice(caret)))
+            return null;
+        return text.slice(0, replacement.start) + replacement.text + text.slice(replacement.end);
+    }
+
+    function applyFieldAnswer(edit, answer) {
+        const element = edit.element;
+        const replacement = replacementOf(edit.value, answer.value);
+        const typedOn = element.value !== edit.value;
+        if (rebase(element.value, edit.value, edit.caret, replacement) === null)
+            return false;
+        // Edits still waiting were made on top of this one: they carry the replacement too.
+        const shift = replacement.text.length - (replacement.end - replacement.start);
+        for (const waiting of fieldEdits) {
+            const moved = waiting.element === element && rebase(waiting.value, edit.value, edit.caret, replacement);
+            if (moved) {
+                waiting.value = moved;
+                waiting.caret += shift;
+            }
+        }
+        // More typed since: the selection moves along with the text after the replacement.
+        element.setRangeText(replacement.text, replacement.start, replacement.end, 'preserve');
+        if (!typedOn)
+            element.setSelectionRange(answer.caret, answer.caret);
+        notify(element, 'input');
+        return true;
+    }
+
+    function settleFieldEdit(element, expected, answer) {
+        const edit = fieldEdits[0];
+        if (!edit || edit.element !== element || edit.value !== expected)
+            return false;
+        clearTimeout(fieldWait);
+        fieldWait = null;
+        fieldEdits.shift();
+        const applied = !!answer && answer.value !== expected && applyFieldAnswer(edit, answer);
+        sendNextFieldEdit();
+        return applied;
+    }
+
+    window.addEventListener('input', (event) => {
+        const element = event.target;
+        if (!current() || !event.isTrusted || !(element instanceof Element) || !hasCaret(element))
+            return;
+        const kind = fieldEditKind(event, element);
+        if (!kind)
+            return;
+        fieldEdits.push({element, kind, value: element.value, caret: element.selectionEnd});
+        sendNextFieldEdit();
+    }, true);
 
     // ---- The top-level agent: calls from the program, reports to it, the frame table. ----
 
@@ -523,8 +639,16 @@
             tellProgram('frameEvent', frameNumberOf(win), kind, String(url));
     }
 
+    // A field edit in a frame, named there by document and element.
+    function fieldEvent(win, key, kind, value, caret) {
+        if (typeof key === 'string' && /^[0-9a-f]+:[0-9]+$/.test(key) && (kind === 'space' || kind === 'edit'))
+            tellProgram('fieldEvent', frameNumberOf(win) + ':' + key, kind, String(value), Number(caret) | 0);
+    }
+
     function onFrameMessage(win, port, message) {
-        if (message.t === 'answer')
+        if (message.t === 'field')
+            fieldEvent(win, message.key, message.kind, message.value, message.caret);
+        else if (message.t === 'answer')
             tellProgram('answer', message.id, 'e' in message ? failure({message: message.e}) : answer(message.v));
         else if (message.t === 'event')
             frameEvent(win, message.kind, message.url);
@@ -651,7 +775,7 @@
         }
     }, true);
 
-    window[NAMESPACE] = Object.freeze({run, perform, frameEvent, digest});
+    window[NAMESPACE] = Object.freeze({run, perform, frameEvent, fieldEvent, digest});
 
     if (isTop) {
         if (transport) {

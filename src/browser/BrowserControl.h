@@ -50,6 +50,17 @@ public:
     // zoom commands give their level or range.
     virtual QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) = 0;
 
+    // Answers a field edit: the field named as in fieldEdited gets value, with the caret after
+    // `caret` characters, if it still holds `expected` (or that with more typed at the caret).
+    // Every report is answered, with value equal to expected when nothing is to change.
+    virtual void answerFieldEdit(const QString &field, const QString &expected, const QString &value,
+                                 int caret) = 0;
+
+signals:
+    // The page took the user's edit of a text field: a typed space (typedSpace), or an edit
+    // whose result the typing aids remember (delete, cut, paste, a new line in a text area).
+    void fieldEdited(const QString &field, bool typedSpace, const QString &value, int caret);
+
 private:
     BrowserControlHost *m_host = nullptr;
 };

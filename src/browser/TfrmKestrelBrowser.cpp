@@ -5,6 +5,9 @@
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
 #include "pagetools/PageCommands.h"
+#include "typing/InPageTypingAids.h"
+#include "typing/PageFieldEdits.h"
+#include "typing/PageKeyFilter.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

@@ -3,6 +3,7 @@
 #include "browser/NewWindowPolicy.h"
 #include "shell/DataFolder.h"
 #include "shell/OpenRequestFilter.h"
+#include "shell/DataFolder.h"
 #include "shell/SettingsStore.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceSaver.h"
@@ -25,6 +26,9 @@ class BrowserControl;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
+class InPageTypingAids;
+class PageFieldEdits;
+class PageKeyFilter;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -120,6 +124,11 @@ private:
     void SetUpSponsorRotator();       // the timed sponsor banner
     void LoadTypingAids();            // typing-aid lists and the spell checker's configuration
 
+    // Keys of the page whose operations come with later work.
+    void FillPersonalInfo();          // fills the focused form from the personal info lists
+    void FullScreen();                // switches the full-screen display on and off
+    void ViewSource();                // shows the source of the active page
+
     // Showing and closing.
     void FormShow();
     void OpenFirstTabs();
@@ -171,4 +180,8 @@ private:
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
+
+    std::unique_ptr<InPageTypingAids> m_inPageAids;
+    std::unique_ptr<PageFieldEdits> m_fieldEdits;
+    std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
 };

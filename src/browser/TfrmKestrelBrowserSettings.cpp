@@ -108,8 +108,6 @@ void TfrmKestrelBrowser::ApplyTabArrangement()
                                             m_store.readString(Main, TabPosition, QStringLiteral("Top")));
 }
 
-void TfrmKestrelBrowser::InstallPageKeyFilter() {}
-
 void TfrmKestrelBrowser::SetUpSponsorRotator() {}
 
 void TfrmKestrelBrowser::LoadTypingAids()

@@ -82,6 +82,14 @@ WordExpander::Result InPageTypingAids::expandFieldText(const QString &text)
     return result;
 }
 
+WordExpander::Result InPageTypingAids::fieldEdited(bool typedSpace, const QString &value, int caret)
+{
+    if (typedSpace)
+        return expandFieldText(value);
+    m_lastFieldText = value;
+    return {false, value, caret};
+}
+
 void InPageTypingAids::ExpandOnSpace()
 {
     const std::shared_ptr<PageElement> field = focusedElement();
@@ -107,10 +115,9 @@ void InPageTypingAids::ExpandOnSpace()
 
 void InPageTypingAids::ArmTextBoxCompletion()
 {
+    // The field is looked at when the timer fires: asking the page on every key would hold up
+    // each key for a round trip to the engine.
     if (!readSwitch(QStringLiteral("TBAutoComplete")))
-        return;
-    const std::shared_ptr<PageElement> field = focusedElement();
-    if (!field || !isTypingField(*field) || isTextArea(*field))
         return;
     m_tmrHTMLForm.stop();
     m_tmrHTMLForm.start();

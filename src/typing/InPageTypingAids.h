@@ -35,6 +35,9 @@ public:
     // The expansion step on a field's text: the new text and caret, and the remembered text
     // updated. Used by ExpandOnSpace and by the page agent's own key events.
     WordExpander::Result expandFieldText(const QString &text);
+    // A field edit the page agent reported: after a typed space the expansion step, after
+    // another edit the remembered text refreshed (the field then stays as it is).
+    WordExpander::Result fieldEdited(bool typedSpace, const QString &value, int caret);
     void ArmTextBoxCompletion();
     // tmrHTMLForm's tick: completes the focused text box from the completion list.
     void CompleteTextBox();

@@ -39,6 +39,11 @@ QVariant FakeControl::execCommandTarget(CommandTarget::Group group, int id, int 
     return true;
 }
 
+void FakeControl::answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret)
+{
+    fieldAnswers.append({field, expected, value, caret});
+}
+
 bool FakeControl::raiseBeforeNavigate(const QUrl &url, int frame)
 {
     return !host() || host()->controlBeforeNavigate(frame, url);

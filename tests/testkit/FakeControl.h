@@ -30,6 +30,7 @@ public:
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
     QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) override;
+    void answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret) override;
 
     // What the view asked for.
     QList<QUrl> navigations;
@@ -48,6 +49,12 @@ public:
         bool operator==(const CommandTargetCall &) const = default;
     };
     QList<CommandTargetCall> commandTargetCalls;
+    struct FieldAnswer
+    {
+        QString field, expected, value;
+        int caret = 0;
+    };
+    QList<FieldAnswer> fieldAnswers;
 
     void setTitle(const QString &title) { m_title = title; }
     void setUrl(const QUrl &url) { m_url = url; }

@@ -27,6 +27,7 @@ PageAgentConnection::PageAgentConnection(QWebEnginePage *page)
     m_channel->registerObject(PageAgentScript::bridgeName(), m_bridge);
     page->setWebChannel(m_channel, PageAgentScript::world());
     connect(m_bridge, &PageAgentBridge::answered, this, &PageAgentConnection::settle);
+    connect(m_bridge, &PageAgentBridge::fieldEdited, this, &PageAgentConnection::fieldEdited);
     connect(m_bridge, &PageAgentBridge::frameNavigated, this,
             [this](int frame, const QString &url) { emit frameNavigated(frame, QUrl(url)); });
     connect(m_bridge, &PageAgentBridge::frameCompleted, this,
@@ -78,6 +79,14 @@ std::optional<QJsonValue> PageAgentConnection::call(const QString &target, const
     if (self)
         m_requests.erase(id);
     return request->value;
+}
+
+void PageAgentConnection::post(const QString &target, const QString &operation, const QJsonArray &arguments)
+{
+    // Request number 0 is never waited for.
+    if (m_page)
+        m_page->runJavaScript(PageAgentScript::call(QJsonArray{0, target, operation, arguments}),
+                              PageAgentScript::world());
 }
 
 void PageAgentConnection::settle(int id, const QString &result)

@@ -31,6 +31,9 @@ public:
     std::optional<QJsonValue> call(const QString &target, const QString &operation,
                                    const QJsonArray &arguments = {});
 
+    // Sends a call and goes on at once; its answer is dropped.
+    void post(const QString &target, const QString &operation, const QJsonArray &arguments);
+
     // Waits until every frame report sent so far has been delivered.
     void flushFrameReports();
 
@@ -41,6 +44,7 @@ public:
 signals:
     void frameNavigated(int frame, const QUrl &url);
     void frameCompleted(int frame, const QUrl &url);
+    void fieldEdited(const QString &field, bool typedSpace, const QString &value, int caret);
 
 private:
     struct Request;

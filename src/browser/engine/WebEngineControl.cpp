@@ -10,6 +10,7 @@
 #include "browser/engine/PageAgentHandle.h"
 #include "browser/engine/PageCallGate.h"
 
+#include <QJsonArray>
 #include <QRegularExpression>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
@@ -61,6 +62,7 @@ void WebEngineControl::connectPage()
             [this] { report([this] { host()->controlWindowCloseRequested(); }); });
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest &request) { newWindowRequested(request); });
+    connect(m_agent, &PageAgentConnection::fieldEdited, this, &BrowserControl::fieldEdited);
     connect(m_agent, &PageAgentConnection::frameNavigated, this, [this](int frame, const QUrl &url) {
         report([this, frame, url] { host()->controlNavigateComplete(frame, url); });
     });
@@ -184,4 +186,11 @@ void WebEngineControl::applyDownloadControl(quint32 flags)
 QVariant WebEngineControl::execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter)
 {
     return m_commandTarget->exec(group, id, option, prompter);
+}
+
+void WebEngineControl::answerFieldEdit(const QString &field, const QString &expected, const QString &value,
+                                       int caret)
+{
+    // The page goes on while the answer travels: the agent checks the field when it arrives.
+    m_agent->post(field, QStringLiteral("answerFieldEdit"), QJsonArray{expected, value, caret});
 }

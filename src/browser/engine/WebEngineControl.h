@@ -32,6 +32,7 @@ public:
     void applyHostInfoFlags(quint32 flags) override;
     void applyDownloadControl(quint32 flags) override;
     QVariant execCommandTarget(CommandTarget::Group group, int id, int option, Prompter &prompter) override;
+    void answerFieldEdit(const QString &field, const QString &expected, const QString &value, int caret) override;
 
     EnginePage *page() const { return m_page; }
     QWebEngineView *view() const { return m_view; }

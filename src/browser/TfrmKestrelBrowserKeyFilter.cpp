@@ -1,0 +1,43 @@
+#include "browser/TKestrelWB.h"
+#include "browser/TabbedBrowser.h"
+#include "browser/TfrmKestrelBrowser.h"
+#include "browser/status/StatusArea.h"
+#include "browser/tabs/TabSet.h"
+#include "pagetools/ActiveDocument.h"
+#include "typing/InPageTypingAids.h"
+#include "typing/PageFieldEdits.h"
+#include "typing/PageKeyFilter.h"
+
+#include <QApplication>
+
+void TfrmKestrelBrowser::InstallPageKeyFilter()
+{
+    m_inPageAids = std::make_unique<InPageTypingAids>(InPageTypingAids::Collaborators{
+        [this] {
+            TKestrelWB *view = GetActiveBrowser();
+            return view ? focusedDocumentOf(view->Document()) : nullptr;
+        },
+        &m_typingAids, &m_store});
+    m_fieldEdits = std::make_unique<PageFieldEdits>(*m_inPageAids, [this](BrowserControl *control) {
+        TKestrelWB *view = GetActiveBrowser();
+        return view && view->control() == control && !view->Busy();
+    });
+    connect(&m_tabbed->tabs(), &TabSet::BrowserCreated, m_fieldEdits.get(),
+            [this](TKestrelWB *view) { m_fieldEdits->watch(view->control()); });
+    m_pageKeyFilter = std::make_unique<PageKeyFilter>(
+        *m_inPageAids, m_commands,
+        PageKeyFilter::Operations{[this] { return GetActiveBrowser(); },
+                                  [this] { return m_tabbed->status()->panelText(); },
+                                  [this] { AddBrowserTab(QString()); }, [this] { ViewSource(); },
+                                  [this] { FillPersonalInfo(); }, [this] { FullScreen(); }});
+    qApp->installEventFilter(m_pageKeyFilter.get());
+}
+
+// Filled by the personal info form fill.
+void TfrmKestrelBrowser::FillPersonalInfo() {}
+
+// Filled by the full-screen display.
+void TfrmKestrelBrowser::FullScreen() {}
+
+// Filled by the page source viewer.
+void TfrmKestrelBrowser::ViewSource() {}
