@@ -1,21 +1,18 @@
 #pragma once
 
 #include "browser/NewWindowPolicy.h"
-#include "shell/DataFolder.h"
-#include "shell/OpenRequestFilter.h"
-#include "shell/DataFolder.h"
-#include "shell/SettingsStore.h"
-#include "shell/Workspace.h"
-#include "shell/WorkspaceSaver.h"
 #include "pagetools/PageAsText.h"
 #include "shell/DataFolder.h"
 #include "shell/OpenRequestFilter.h"
 #include "shell/SettingsStore.h"
+#include "shell/Workspace.h"
+#include "shell/WorkspaceSaver.h"
 #include "typing/TypingAidTable.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -106,6 +103,7 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Creation, in order.
@@ -140,6 +138,8 @@ private:
     void WriteToolBarStyle();         // "ToolBarMain" from the button bar (toolbars and bands)
     // The close sequence once the close is accepted: the workspace, freeing the tabs, settings.
     void CloseMainWindow();
+    // Puts back the message hook saved at the last activation; the typing aids let go of the page.
+    void RestoreMessageHook();
     // Hands the location a closing tab shows to the page-notes tool as the page being left.
     void LeavePageForNotes(const QString &location);
 
@@ -184,4 +184,5 @@ private:
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
+    QPointer<QObject> m_hookBeforeActivation;
 };

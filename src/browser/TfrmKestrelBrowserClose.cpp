@@ -10,6 +10,7 @@ void TfrmKestrelBrowser::CloseMainWindow()
     // the window; the workspace is first. The list written below takes over from the writes
     // during the run, which must not follow with the emptied tab set.
     m_workspaceSaver.stop();
+    RestoreMessageHook();
     TabSet &tabs = m_tabbed->tabs();
     for (int i = 0; i < tabs.count(); ++i) {
         const BrowserTab *tab = tabs.tabAt(i);

@@ -7,8 +7,9 @@
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
+#include "ui/ApplicationMessageHook.h"
 
-#include <QApplication>
+#include <QEvent>
 
 void TfrmKestrelBrowser::InstallPageKeyFilter()
 {
@@ -30,7 +31,29 @@ void TfrmKestrelBrowser::InstallPageKeyFilter()
                                   [this] { return m_tabbed->status()->panelText(); },
                                   [this] { AddBrowserTab(QString()); }, [this] { ViewSource(); },
                                   [this] { FillPersonalInfo(); }, [this] { FullScreen(); }});
-    qApp->installEventFilter(m_pageKeyFilter.get());
+    ApplicationMessageHook::set(m_pageKeyFilter.get());
+}
+
+void TfrmKestrelBrowser::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // Activation saves the hook then in place and puts the key filter in; deactivation puts the
+    // saved one back. Unless another window changed the hook, the filter stays for the run.
+    if (isActiveWindow()) {
+        m_hookBeforeActivation = ApplicationMessageHook::current();
+        ApplicationMessageHook::set(m_pageKeyFilter.get());
+    } else {
+        ApplicationMessageHook::set(m_hookBeforeActivation);
+    }
+}
+
+void TfrmKestrelBrowser::RestoreMessageHook()
+{
+    ApplicationMessageHook::set(m_hookBeforeActivation);
+    // No completion may reach a page that is being freed.
+    m_inPageAids->tmrHTMLForm().stop();
 }
 
 // Filled by the personal info form fill.

@@ -14,8 +14,12 @@
 #include "testkit/WaitUntil.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
+#include "typing/PageKeyFilter.h"
 #include "typing/TypingAidTable.h"
+#include "ui/CommandRegistry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -100,6 +104,7 @@ private slots:
         QVERIFY(TextFile::writeLines(folder + u"/qcorrect.dat"_s, {u"adn=and"_s, u"teh=the"_s, u"wnat=want"_s}));
         QVERIFY(TextFile::writeLines(folder + u"/qlink.dat"_s, {u"@email=mailto:me@example.org"_s}));
         QVERIFY(TextFile::writeLines(folder + u"/tbauto.dat"_s, {u"Alaska"_s, u"Albert Einstein"_s}));
+        QVERIFY(TextFile::writeLines(folder + u"/qinsert.dat"_s, {u"k=Kind regards,"_s}));
         m_store = std::make_unique<SettingsStore>();
         m_table = std::make_unique<TypingAidTable>(folder);
         m_table->LoadTypingAids();
@@ -225,6 +230,23 @@ private slots:
         QCOMPARE(box->value(), u"albert Einstein"_s);
         QCOMPARE(box->selectionStart(), 3);
         QCOMPARE(box->selectionEnd(), 15);
+    }
+
+    void quickInsertTypesTheEntryAndGivesTheClipboardBack()
+    {
+        CommandRegistry commands;
+        PageKeyFilter filter(*m_aids, commands,
+                             PageKeyFilter::Operations{[this] { return m_fixture.view(); }, [] { return QString(); },
+                                                       [] {}, [] {}, [] {}, [] {}});
+        qApp->installEventFilter(&filter);
+        QGuiApplication::clipboard()->setText(u"what the user copied"_s);
+        const auto area = fieldIn(m_top, u"area"_s);
+        focusField(area, u"Thanks.\n"_s);
+        QTest::keyClick(keyTarget(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClicks(keyTarget(), u" Ann"_s);
+        qApp->removeEventFilter(&filter);
+        QCOMPARE(settle(area, u"Thanks.\nKind regards, Ann"_s), u"Thanks.\nKind regards, Ann"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user copied"_s);
     }
 
     void hostilePageCannotRedirectTheWrites()
