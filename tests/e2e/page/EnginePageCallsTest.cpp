@@ -56,9 +56,19 @@ void EnginePageCallsTest::initTestCase()
 
 void EnginePageCallsTest::blockPage(int milliseconds)
 {
-    m_fixture.runPageScript(QStringLiteral("setTimeout(function () { var end = Date.now() + %1;"
-                                           " while (Date.now() < end); }, 0); true")
-                                .arg(milliseconds));
+    // The page names the block in its title as it begins: the engine passes the title on while
+    // the page's script still runs, so the calls below meet a page that is busy already.
+    static int blocks = 0;
+    const QString mark = QStringLiteral("blocked %1").arg(++blocks);
+    bool started = false;
+    const auto connection = connect(m_fixture.view(), &TKestrelWB::TitleChange, this,
+                                    [&](TKestrelWB *, const QString &title) { started = started || title == mark; });
+    m_fixture.runPageScript(QStringLiteral("setTimeout(function () { document.title = '%2';"
+                                           " var end = Date.now() + %1; while (Date.now() < end); }, 0); true")
+                                .arg(milliseconds)
+                                .arg(mark));
+    QVERIFY(waitUntil([&started] { return started; }, milliseconds));
+    disconnect(connection);
 }
 
 void EnginePageCallsTest::agentDigestIsSha256_data()
