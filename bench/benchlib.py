@@ -4,6 +4,8 @@ import http.server
 import os
 import signal
 import subprocess
+import sys
+import tempfile
 import threading
 import time
 
@@ -85,6 +87,18 @@ def private_env(home):
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
     return env
+
+
+def run_program(name):
+    """Runs a benchmark program of the build folder (first argument, "build" by default) in a
+    private environment and prints its figures; its exit status."""
+    build = sys.argv[1] if len(sys.argv) > 1 else "build"
+    program = os.path.join(build, "bench", name)
+    with tempfile.TemporaryDirectory() as home:
+        result = subprocess.run([program], env=private_env(home), stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True, timeout=600)
+    sys.stdout.write(result.stdout)
+    return result.returncode
 
 
 def start(command, home):
