@@ -41,6 +41,9 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
     // page as they are; the agent reports the field's edits once the page made them.
     if (event.type() != QEvent::KeyPress)
         return false;
+    // Keys with Alt held are the menus' (mnemonics, the window's own keys), never the page's aids.
+    if (event.modifiers() & Qt::AltModifier)
+        return false;
     const Qt::KeyboardModifiers modifiers = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     const int key = event.key();
     if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {

@@ -1,5 +1,6 @@
 #include "ProgramHome.h"
 #include "ProgramRun.h"
+#include "XDisplay.h"
 #include "shell/SettingsStore.h"
 #include "shell/TextFile.h"
 #include "shell/Workspace.h"
@@ -35,6 +36,24 @@ public:
     }
 };
 
+// The user's way out: the File menu opened with its key, then "E&xit". The keys are typed again
+// (after closing whatever opened) until the program ends, since the window may not have taken
+// the keyboard yet when they are first typed.
+bool exitThroughTheFileMenu(const XDisplay &display, Run &running)
+{
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        const QStringList windows = display.windowsNamed(QStringLiteral("^Kestrel Browser"));
+        if (!windows.isEmpty()) {
+            display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windows.first()});
+            display.xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("Escape"),
+                             QStringLiteral("alt+f"), QStringLiteral("x")});
+        }
+        if (running.finished(5000))
+            return true;
+    }
+    return false;
+}
+
 bool sendSignal(Run &run, int signalNumber)
 {
     return ::kill(static_cast<pid_t>(run.process().processId()), signalNumber) == 0;
@@ -62,6 +81,34 @@ class WorkspaceProcessTest : public QObject
         Run handOver({address(page)}, home.environment());
         return handOver.finished() && handOver.endedWithCodeZero() && requestedAgain(page, before);
     }
+    // With a run started on page 1: opens pages 2 and 3 in it, waits until the file written
+    // during the run names all three (every tab has shown its page), and removes that file so
+    // that what follows is the close's own write.
+    bool openThreePages(const EmptyStartHome &home, int firstPageRequests)
+    {
+        if (!requestedAgain(1, firstPageRequests) || !openInRunning(home, 2) || !openInRunning(home, 3))
+            return false;
+        if (!waitUntil([&] { return home.workspace() == addresses(3); }, StartTimeout))
+            return false;
+        return QFile::remove(home.dataFile(Workspace::FileName));
+    }
+    QByteArray threeLines() const
+    {
+        return (addresses(3).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    }
+    // Starts again without the default group and waits until all three pages load.
+    bool startAgainOnThreePages(const EmptyStartHome &home, std::unique_ptr<Run> &again,
+                                const QProcessEnvironment &environment)
+    {
+        QFile::remove(home.dataFile(Workspace::GroupFileName));
+        const QList<int> before{requests(1), requests(2), requests(3)};
+        again = std::make_unique<Run>(QStringList(), environment);
+        for (int page = 1; page <= 3; ++page) {
+            if (!requestedAgain(page, before[page - 1]))
+                return false;
+        }
+        return true;
+    }
     QStringList addresses(int count) const
     {
         QStringList list;
@@ -87,31 +134,48 @@ private slots:
         {
             const int before = requests(1);
             Run running({address(1)}, home.environment());
-            QVERIFY(requestedAgain(1, before));
-            QVERIFY(openInRunning(home, 2));
-            QVERIFY(openInRunning(home, 3));
-            // Every tab has shown its page once the file written during the run names all three.
-            QVERIFY(waitUntil([&] { return home.workspace() == addresses(3); }, StartTimeout));
-            QFile::remove(home.dataFile(Workspace::FileName));
+            QVERIFY(openThreePages(home, before));
 
             QVERIFY(sendSignal(running, SIGTERM));
             QVERIFY(running.finished());
             QVERIFY(running.endedWithCodeZero());
         }
-        QCOMPARE(home.workspaceBytes(), (addresses(3).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(home.workspaceBytes(), threeLines());
         // The close wrote the settings too.
         SettingsStore store(home.folder("config") + QStringLiteral("/kestrel-browser/registry.ini"));
         QVERIFY(store.valueExists(SettingsStore::MainSection, QStringLiteral("Tab Position")));
 
         // The next start opens the three again, each loading its page.
-        QFile::remove(home.dataFile(Workspace::GroupFileName));
-        const QList<int> before{requests(1), requests(2), requests(3)};
-        Run again({}, home.environment());
-        for (int page = 1; page <= 3; ++page)
-            QVERIFY(requestedAgain(page, before[page - 1]));
-        QVERIFY(sendSignal(again, SIGINT));
-        QVERIFY(again.finished());
+        std::unique_ptr<Run> again;
+        QVERIFY(startAgainOnThreePages(home, again, home.environment()));
+        QVERIFY(sendSignal(*again, SIGINT));
+        QVERIFY(again->finished());
         QCOMPARE(home.workspace(), addresses(3));
+    }
+
+    void theFileMenusExitWritesTheTabsAndTheNextStartShowsTheLastOne()
+    {
+        XDisplay display;
+        QVERIFY(display.isUp());
+        EmptyStartHome home;
+        const QProcessEnvironment environment = display.environment(home.environment());
+        {
+            const int before = requests(1);
+            Run running({address(1)}, environment);
+            QVERIFY(openThreePages(home, before));
+
+            QVERIFY(exitThroughTheFileMenu(display, running));
+            QVERIFY(running.endedWithCodeZero());
+        }
+        QCOMPARE(home.workspaceBytes(), threeLines());
+
+        std::unique_ptr<Run> again;
+        QVERIFY(startAgainOnThreePages(home, again, environment));
+        // The last tab is the active one: its page names the window.
+        QVERIFY(waitUntil([&] { return !display.windowsNamed(QStringLiteral("\\[Page 3\\]$")).isEmpty(); },
+                          StartTimeout));
+        QVERIFY(sendSignal(*again, SIGTERM));
+        QVERIFY(again->finished());
     }
 
     void aKilledProgramLosesNoTab()

@@ -131,6 +131,10 @@ private slots:
         QVERIFY(press(Qt::Key_F5, Qt::ShiftModifier));
         for (int key : {int(Qt::Key_X), int(Qt::Key_C), int(Qt::Key_V), int(Qt::Key_A)})
             QVERIFY(press(key, Qt::ControlModifier));
+        // Alt keys belong to the menus: no command key of the page's, no Quick Insert.
+        QVERIFY(press(Qt::Key_F5, Qt::AltModifier));
+        QVERIFY(press(Qt::Key_N, Qt::AltModifier | Qt::ControlModifier));
+        QVERIFY(press(Qt::Key_W, Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier));
         QVERIFY(m_ran.isEmpty());
         // F8 goes on to the main window's own key after its operation.
         QVERIFY(press(Qt::Key_F8));
