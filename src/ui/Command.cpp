@@ -1,5 +1,7 @@
 #include "ui/Command.h"
 
+#include <QMenu>
+
 Command::Command(const QString &id, const QString &caption, const QString &hint, const QKeySequence &shortcut,
                  std::function<void()> handler, QObject *parent)
     : QObject(parent), m_id(id), m_caption(caption), m_hint(hint), m_shortcut(shortcut), m_handler(std::move(handler))
@@ -36,4 +38,12 @@ bool Command::trigger()
         return false;
     m_handler();
     return true;
+}
+
+void Command::setMenu(QMenu *menu)
+{
+    if (menu == m_menu)
+        return;
+    m_menu = menu;
+    emit stateChanged();
 }

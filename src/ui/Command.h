@@ -3,7 +3,10 @@
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
+#include <QPointer>
 #include <functional>
+
+class QMenu;
 
 // One user command: its name, key and hint, whether it can run and whether it is checked, and
 // the one handler that every control of it (menu entry, tool button, key) runs.
@@ -26,6 +29,11 @@ public:
     bool isChecked() const { return m_checked; }
     void setChecked(bool checked);
 
+    // A command may carry a drop-down menu (mail, groups, page format): menus show it as a
+    // submenu and tool buttons as their drop-down. The menu is owned elsewhere.
+    QMenu *menu() const { return m_menu; }
+    void setMenu(QMenu *menu);
+
     // Runs the handler when the command is enabled; true when it ran.
     bool trigger();
 
@@ -42,4 +50,5 @@ private:
     bool m_enabled = true;
     bool m_checkable = false;
     bool m_checked = false;
+    QPointer<QMenu> m_menu;
 };

@@ -58,8 +58,42 @@ inline const QString BrowseForFolder = QStringLiteral("BrowseForFolder");
 // Options
 inline const QString AutoCompleteSetup = QStringLiteral("AutoCompleteSetup");
 
-// Commands of favorites, notes and spell checker that have main-window keys
+// Window chrome: full screen, window sizes, help
+inline const QString FullScreen = QStringLiteral("FullScreen");
+inline const QString OnlineHelp = QStringLiteral("OnlineHelp");
+inline const QString ProductHomePage = QStringLiteral("ProductHomePage");
+inline const QString About = QStringLiteral("About");
+
+// Favorites and groups: Favorites is the side panel (View menu, F1), FavoritesDropDown the
+// drop-down window of the menu-bar button and the standard button; the groups command carries
+// the groups menu.
 inline const QString Favorites = QStringLiteral("Favorites");
-inline const QString AddNote = QStringLiteral("AddNote");
+inline const QString FavoritesDropDown = QStringLiteral("FavoritesDropDown");
+inline const QString KestrelGroups = QStringLiteral("KestrelGroups");
+
+// Search
+inline const QString Search = QStringLiteral("Search");
+inline const QString UpdateSearchList = QStringLiteral("UpdateSearchList");
+inline const QString ClearSearchHistory = QStringLiteral("ClearSearchHistory");
+
+// Form data files
+inline const QString SaveTextArea = QStringLiteral("SaveTextArea");
+inline const QString InsertTextFile = QStringLiteral("InsertTextFile");
+inline const QString SaveFormData = QStringLiteral("SaveFormData");
+inline const QString InsertFormData = QStringLiteral("InsertFormData");
+
+// Spell checking
 inline const QString SpellCheck = QStringLiteral("SpellCheck");
+inline const QString SpellCheckerOptions = QStringLiteral("SpellCheckerOptions");
+inline const QString DownloadDictionaries = QStringLiteral("DownloadDictionaries");
+
+// Page tools: notes, page format (the command carries its menu), translation, mail (the
+// command carries the mail menu)
+inline const QString AddNote = QStringLiteral("AddNote");
+inline const QString PageFormat = QStringLiteral("PageFormat");
+inline const QString Translate = QStringLiteral("Translate");
+inline const QString Mail = QStringLiteral("Mail");
+
+// Options dialog
+inline const QString KestrelOptions = QStringLiteral("KestrelOptions");
 }
