@@ -47,3 +47,8 @@ void Command::setMenu(QMenu *menu)
     m_menu = menu;
     emit stateChanged();
 }
+
+QMenu *Command::menu() const
+{
+    return m_menu.data();
+}

@@ -31,7 +31,7 @@ public:
 
     // A command may carry a drop-down menu (mail, groups, page format): menus show it as a
     // submenu and tool buttons as their drop-down. The menu is owned elsewhere.
-    QMenu *menu() const { return m_menu; }
+    QMenu *menu() const;
     void setMenu(QMenu *menu);
 
     // Runs the handler when the command is enabled; true when it ran.
