@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
+  qt6-base-dev libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
   libhunspell-dev hunspell-en-us
   xvfb xauth xdotool imagemagick fonts-dejavu-core
   python3

@@ -4,6 +4,7 @@
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
+#include "favorites/FavoritesAndGroups.h"
 #include "pagetools/PageCommands.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
@@ -28,6 +29,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
+    m_favorites = std::make_unique<FavoritesAndGroups>(
+        *this, m_store, m_prompter, DataFolder::path(), m_commands, m_tabbed->tabs(),
+        [this](const QString &address) { NavigateActiveBrowser(address); });
     FormCreate();
 }
 

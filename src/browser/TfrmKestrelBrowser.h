@@ -19,6 +19,7 @@
 #include <optional>
 
 class AddressBar;
+class FavoritesAndGroups;
 class BrowserControl;
 class PageCommands;
 class PageDocument;
@@ -87,6 +88,9 @@ public:
     class PopupMenuStandard *PopupMenuStandard() const { return m_popupMenuStandard; }
     // Shows a page in the modal HTML dialog; links followed in it open in the active browser.
     void ShowHtmlDialog(const QString &address, int width, int height);
+
+    // Favorites and Kestrel Groups.
+    FavoritesAndGroups &favorites() const { return *m_favorites; }
 
     // --- Typing aids ---
     TypingAidTable &typingAids() { return m_typingAids; }
@@ -181,6 +185,7 @@ private:
     std::unique_ptr<PageCommands> m_pageCommands;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
 
+    std::unique_ptr<FavoritesAndGroups> m_favorites;
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;

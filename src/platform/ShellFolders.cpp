@@ -17,3 +17,8 @@ QString ShellFolders::startMenu()
 {
     return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
 }
+
+QString ShellFolders::favorites()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kestrel-browser/Favorites");
+}

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The folders the Go menu jumps to, as paths of this system.
+// The system's special folders, as paths of this system.
 namespace ShellFolders {
 // "My Computer": the root of the file system.
 QString myComputer();
@@ -10,4 +10,6 @@ QString myComputer();
 QString desktop();
 // The applications folder of the desktop menus, $XDG_DATA_HOME/applications.
 QString startMenu();
+// The Favorites folder when the store names none: $XDG_DATA_HOME/kestrel-browser/Favorites.
+QString favorites();
 }

@@ -70,6 +70,21 @@ std::optional<QStringList> readLines(const QString &path)
     return splitLines(decode(bytes));
 }
 
+std::optional<QStringList> readSmallTextLines(const QString &path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maxBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The file may have grown since it was looked at: read one byte past the limit to tell.
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes || file.error() != QFileDevice::NoError || bytes.contains('\0'))
+        return std::nullopt;
+    return splitLines(decode(bytes));
+}
+
 bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -10,6 +10,9 @@
 namespace TextFile {
 // The lines of the file, or nothing when it cannot be read.
 std::optional<QStringList> readLines(const QString &path);
+// The lines of a small text file from outside: nothing when it is not a regular file, is larger
+// than maxBytes or holds a NUL byte (binary), so a stray device, pipe or huge file costs nothing.
+std::optional<QStringList> readSmallTextLines(const QString &path, qint64 maxBytes);
 // True when the whole file was written. Files read by other programs (desktop entries) take
 // LF line ends instead.
 enum class LineEnd { CrLf, Lf };

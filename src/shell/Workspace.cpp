@@ -1,15 +1,14 @@
 #include "shell/Workspace.h"
 
 #include "browser/StartPage.h"
+#include "favorites/KestrelGroupFile.h"
 #include "shell/SettingsStore.h"
 #include "shell/TextFile.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
 const QString SaveWorkspaceKey = QStringLiteral("Save Workspace");
-const QString DefaultGroupKey = QStringLiteral("Default Group");
 }
 
 Workspace::Workspace(SettingsStore &settings, const QString &dataFolder)
@@ -60,19 +59,11 @@ Workspace::FirstTabs Workspace::firstTabs() const
 QStringList Workspace::defaultGroupAddresses() const
 {
     const std::optional<QStringList> groups = TextFile::readLines(groupFilePath());
-    const QString group = m_settings.readString(SettingsStore::MainSection, DefaultGroupKey);
-    if (!groups || group.isEmpty())
+    if (!groups)
         return defaultStartPages();
-    const auto nameLine = std::find_if(groups->cbegin(), groups->cend(), [&group](const QString &line) {
-        return line.compare(group, Qt::CaseInsensitive) == 0;
-    });
-    if (nameLine == groups->cend())
-        return defaultStartPages();
-    // The group's addresses are the lines after its name that begin with a tab.
-    QStringList addresses;
-    for (auto line = nameLine + 1; line != groups->cend() && line->startsWith(QLatin1Char('\t')); ++line)
-        addresses.append(line->trimmed());
-    return addresses;
+    const std::optional<QStringList> sites = KestrelGroupFile::sitesOf(
+        *groups, m_settings.readString(SettingsStore::MainSection, KestrelGroupFile::DefaultGroupKey));
+    return sites ? *sites : defaultStartPages();
 }
 
 bool Workspace::save(const QStringList &locations) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "favorites/KestrelGroupFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ class Workspace
 {
 public:
     static inline const QString FileName = QStringLiteral("workspace.dat");
-    static inline const QString GroupFileName = QStringLiteral("kestrelgroups.dat");
+    static inline const QString GroupFileName = KestrelGroupFile::FileName;
 
     // The addresses of the first tabs in order (an empty one opens the homepage) and the index
     // of the tab that ends up active, -1 with no tab.
