@@ -16,7 +16,6 @@ struct Node
 {
     QString text;
     QList<Node> children;
-    bool operator==(const Node &) const = default;
 };
 
 struct Loaded
