@@ -31,7 +31,6 @@ FavoritesTree::FavoritesTree(std::function<QString()> favoritesFolder, QWidget *
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(false);
-    setItemsExpandable(true);
     setExpandsOnDoubleClick(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -4,9 +4,11 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 namespace {
 const QString SiteMimeType = QStringLiteral("application/x-kestrel-group-site");
+constexpr int DragThreshold = 2;
 }
 
 KestrelGroupTree::KestrelGroupTree(QWidget *parent) : QTreeWidget(parent)
@@ -37,6 +39,26 @@ bool KestrelGroupTree::dropSite(QTreeWidgetItem *site, QTreeWidgetItem *target)
     from->takeChild(from->indexOfChild(site));
     target->insertChild(0, site);
     return true;
+}
+
+void KestrelGroupTree::mousePressEvent(QMouseEvent *event)
+{
+    QTreeWidget::mousePressEvent(event);
+    QTreeWidgetItem *node = itemAt(event->position().toPoint());
+    m_dragStart.reset();
+    if (event->buttons() == Qt::LeftButton && node && !isGroup(node) && node->isSelected())
+        m_dragStart = event->position().toPoint();
+}
+
+void KestrelGroupTree::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragStart && event->buttons() == Qt::LeftButton &&
+        (event->position().toPoint() - *m_dragStart).manhattanLength() >= DragThreshold) {
+        m_dragStart.reset();
+        startDrag(Qt::MoveAction);
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(event);
 }
 
 void KestrelGroupTree::startDrag(Qt::DropActions)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <optional>
 
 // The manager's group tree TreeView1: top-level nodes are groups, their children sites. A site
 // can be dragged onto a group, where it becomes the group's first site; a drop anywhere else
-// is refused.
+// is refused. A drag starts once the mouse moved 2 pixels with the left button alone held
+// down on a selected site.
 class KestrelGroupTree : public QTreeWidget
 {
     Q_OBJECT
@@ -29,7 +31,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     bool acceptsDrop(const QDropEvent *event) const;
+
+    // Where the left button went down on a selected site, when it did.
+    std::optional<QPoint> m_dragStart;
 };
