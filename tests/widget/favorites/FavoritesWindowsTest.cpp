@@ -4,6 +4,7 @@
 #include "favorites/FavoritesPanel.h"
 #include "favorites/TfrmAddFavorite.h"
 #include "favorites/TfrmFavorites.h"
+#include "favorites/import/TfrmImportBookmarks.h"
 #include "testkit/AppWarnings.h"
 #include "testkit/TestRegistry.h"
 
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -244,6 +246,27 @@ private slots:
                      QStringList{QStringLiteral("A favorite named \"Page\" already exists. Do you want to replace it?")});
             QCOMPARE(bytesOf(written).contains("other.example"), answer == Prompter::Answer::Yes);
         }
+    }
+
+    void importDialogOffersTheProfilesAndAFilePickedByHand()
+    {
+        ScriptedPrompter prompter;
+        const BookmarkProfile firefox{BookmarkProfile::Kind::Firefox, QStringLiteral("Firefox"), QStringLiteral("p1"),
+                                      QStringLiteral("/home/u/.mozilla/firefox/p1/places.sqlite")};
+        TfrmImportBookmarks dialog(prompter, {firefox});
+        QCOMPARE(dialog.lstProfiles()->count(), 1);
+        QCOMPARE(dialog.chosen()->file, firefox.file);
+
+        prompter.queueText(QStringLiteral("/backup/Default/Bookmarks"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnOtherFile"))->click();
+        QCOMPARE(dialog.chosen()->kind, BookmarkProfile::Kind::Chromium);
+        QCOMPARE(dialog.chosen()->profile, QStringLiteral("Default"));
+        prompter.queueText(std::nullopt);
+        dialog.otherFile();
+        QCOMPARE(dialog.lstProfiles()->count(), 2);
+
+        TfrmImportBookmarks empty(prompter, {});
+        QVERIFY(!empty.chosen());
     }
 };
 
