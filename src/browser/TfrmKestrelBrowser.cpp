@@ -5,6 +5,7 @@
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
 #include "pagetools/PageCommands.h"
+#include "sponsor/SponsorChannel.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"

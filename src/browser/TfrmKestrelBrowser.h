@@ -23,6 +23,7 @@ class BrowserControl;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
+class SponsorChannel;
 class InPageTypingAids;
 class PageFieldEdits;
 class PageKeyFilter;
@@ -87,6 +88,9 @@ public:
     class PopupMenuStandard *PopupMenuStandard() const { return m_popupMenuStandard; }
     // Shows a page in the modal HTML dialog; links followed in it open in the active browser.
     void ShowHtmlDialog(const QString &address, int width, int height);
+
+    // The sponsor channel (AdRotator1 and its requests).
+    SponsorChannel &sponsor() const { return *m_sponsor; }
 
     // --- Typing aids ---
     TypingAidTable &typingAids() { return m_typingAids; }
@@ -181,6 +185,7 @@ private:
     std::unique_ptr<PageCommands> m_pageCommands;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
 
+    std::unique_ptr<SponsorChannel> m_sponsor;
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
