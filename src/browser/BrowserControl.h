@@ -28,6 +28,8 @@ public:
     virtual QWidget *widget() = 0;
 
     virtual void navigate(const QUrl &url) = 0;
+    // Shows HTML held in memory as a page of baseUrl's origin.
+    virtual void showHtml(const QString &html, const QUrl &baseUrl) = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;
     virtual void refresh() = 0;

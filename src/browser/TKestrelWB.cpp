@@ -38,6 +38,11 @@ void TKestrelWB::Navigate(const QString &address)
     m_control->navigate(addressToUrl(address));
 }
 
+void TKestrelWB::ShowHtml(const QString &html, const QUrl &baseUrl)
+{
+    m_control->showHtml(html, baseUrl);
+}
+
 void TKestrelWB::Navigate2(const QString &address)
 {
     Navigate(address);

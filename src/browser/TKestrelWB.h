@@ -24,6 +24,8 @@ public:
 
     void Navigate(const QString &address);
     void Navigate2(const QString &address);
+    // Shows HTML held in memory as a page of baseUrl's origin.
+    void ShowHtml(const QString &html, const QUrl &baseUrl);
     void GoBack();
     void GoForward();
     void Refresh();

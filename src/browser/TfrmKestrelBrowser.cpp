@@ -6,6 +6,7 @@
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
 #include "pagetools/PageCommands.h"
+#include "sponsor/SponsorChannel.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"

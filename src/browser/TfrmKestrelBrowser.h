@@ -24,6 +24,7 @@ class BrowserControl;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
+class SponsorChannel;
 class InPageTypingAids;
 class PageFieldEdits;
 class PageKeyFilter;
@@ -91,6 +92,8 @@ public:
 
     // Favorites and Kestrel Groups.
     FavoritesAndGroups &favorites() const { return *m_favorites; }
+    // The sponsor channel (AdRotator1 and its requests).
+    SponsorChannel &sponsor() const { return *m_sponsor; }
 
     // --- Typing aids ---
     TypingAidTable &typingAids() { return m_typingAids; }
@@ -186,6 +189,7 @@ private:
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
 
     std::unique_ptr<FavoritesAndGroups> m_favorites;
+    std::unique_ptr<SponsorChannel> m_sponsor;
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;

@@ -82,15 +82,7 @@ std::shared_ptr<PageDocument> TfrmKestrelBrowser::GetActiveDocument() const
 
 void TfrmKestrelBrowser::ShowHtmlDialog(const QString &address, int width, int height)
 {
-    ::ShowHtmlDialog(
-        address, width, height,
-        [this](const QString &link) {
-            if (TKestrelWB *browser = GetActiveBrowser())
-                browser->Navigate(link);
-            else
-                AddBrowserTab(link);
-        },
-        this);
+    ::ShowHtmlDialog(address, width, height, [this](const QString &link) { NavigateActiveBrowser(link); }, this);
 }
 
 void TfrmKestrelBrowser::AutoCompleteSetup1Click()

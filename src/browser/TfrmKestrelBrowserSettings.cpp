@@ -6,10 +6,11 @@
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
+#include "sponsor/ShowHtmlDialog.h"
+#include "sponsor/SponsorChannel.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QRandomGenerator>
 #include <QScreen>
 
 namespace {
@@ -86,9 +87,7 @@ void TfrmKestrelBrowser::MakeQuickLaunchShortcut()
 
 void TfrmKestrelBrowser::EnsureUniqueId()
 {
-    const QString key = QStringLiteral("UniqueID");
-    if (m_store.readString(Main, key).isEmpty())
-        m_store.writeString(Main, key, QString::number(QRandomGenerator::global()->bounded(1410065407u)));
+    SponsorChannel::uniqueId(m_store);
 }
 
 void TfrmKestrelBrowser::ApplyToolBarStyle() {}
@@ -108,7 +107,20 @@ void TfrmKestrelBrowser::ApplyTabArrangement()
                                             m_store.readString(Main, TabPosition, QStringLiteral("Top")));
 }
 
-void TfrmKestrelBrowser::SetUpSponsorRotator() {}
+void TfrmKestrelBrowser::SetUpSponsorRotator()
+{
+    m_sponsor = std::make_unique<SponsorChannel>(
+        m_store, DataFolder::path(),
+        [this](const QString &html, const QUrl &origin, int width, int height) {
+            ::ShowHtmlDialog(html, origin, width, height, [this](const QString &link) { NavigateActiveBrowser(link); },
+                             this);
+        },
+        [this] {
+            const QScreen *shown = screen();
+            return shown ? QPointF(shown->logicalDotsPerInchX(), shown->logicalDotsPerInchY()) : QPointF(96, 96);
+        });
+    m_sponsor->start();
+}
 
 void TfrmKestrelBrowser::LoadTypingAids()
 {

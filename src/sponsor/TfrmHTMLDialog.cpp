@@ -2,8 +2,10 @@
 
 #include "browser/HostInfoFlags.h"
 #include "browser/TKestrelWB.h"
+#include "ui/ApplicationMessageHook.h"
 #include "ui/CentreOnDesktop.h"
 
+#include <QKeyEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -40,6 +42,47 @@ void TfrmHTMLDialog::setClientHeight(int height)
 void TfrmHTMLDialog::Navigate(const QString &address)
 {
     m_browser->Navigate(address);
+}
+
+void TfrmHTMLDialog::ShowHtml(const QString &html, const QUrl &origin)
+{
+    m_browser->ShowHtml(html, origin);
+}
+
+void TfrmHTMLDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow() && !m_hooked) {
+        m_previousHook = ApplicationMessageHook::current();
+        ApplicationMessageHook::set(this);
+        m_hooked = true;
+    } else if (!isActiveWindow() && m_hooked) {
+        ApplicationMessageHook::set(m_previousHook);
+        m_hooked = false;
+    }
+}
+
+void TfrmHTMLDialog::done(int result)
+{
+    if (m_hooked) {
+        ApplicationMessageHook::set(m_previousHook);
+        m_hooked = false;
+    }
+    QDialog::done(result);
+}
+
+bool TfrmHTMLDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool altArrow = key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right);
+        if (altArrow || key->key() == Qt::Key_Back || key->key() == Qt::Key_Forward)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmHTMLDialog::beforeNavigate(bool topLevel, const QString &address, bool &cancel)

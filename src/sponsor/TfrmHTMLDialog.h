@@ -3,6 +3,7 @@
 #include "browser/BrowserControl.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -28,11 +29,17 @@ public:
     void setClientWidth(int width);
     void setClientHeight(int height);
     void Navigate(const QString &address);
+    // Shows HTML from memory as a page of origin's web origin (a sponsor answer).
+    void ShowHtml(const QString &html, const QUrl &origin);
 
     TKestrelWB *browser() const { return m_browser; }
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void done(int result) override;
+    // The dialog's message hook while it is active: history keys never move the dialog's page.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void beforeNavigate(bool topLevel, const QString &address, bool &cancel);
@@ -42,4 +49,6 @@ private:
     TKestrelWB *m_browser;
     TKestrelWB *m_catcher = nullptr;
     bool m_pageShown = false;
+    bool m_hooked = false;
+    QPointer<QObject> m_previousHook;
 };

@@ -18,6 +18,13 @@ FakeControl::~FakeControl()
 
 QWidget *FakeControl::widget() { return m_widget; }
 void FakeControl::navigate(const QUrl &url) { navigations.append(url); }
+
+void FakeControl::showHtml(const QString &html, const QUrl &baseUrl)
+{
+    shownHtml = html;
+    shownHtmlBase = baseUrl;
+}
+
 void FakeControl::goBack() { ++backCalls; }
 void FakeControl::goForward() { ++forwardCalls; }
 void FakeControl::refresh() { ++refreshCalls; }

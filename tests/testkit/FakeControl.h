@@ -18,6 +18,7 @@ public:
 
     QWidget *widget() override;
     void navigate(const QUrl &url) override;
+    void showHtml(const QString &html, const QUrl &baseUrl) override;
     void goBack() override;
     void goForward() override;
     void refresh() override;
@@ -34,6 +35,9 @@ public:
 
     // What the view asked for.
     QList<QUrl> navigations;
+    // HTML shown from memory, with its base address.
+    QString shownHtml;
+    QUrl shownHtmlBase;
     int backCalls = 0;
     int forwardCalls = 0;
     int refreshCalls = 0;

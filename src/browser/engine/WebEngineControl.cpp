@@ -136,6 +136,12 @@ void WebEngineControl::navigate(const QUrl &url)
     m_navigationPending = true;
     m_page->load(url);
 }
+void WebEngineControl::showHtml(const QString &html, const QUrl &baseUrl)
+{
+    m_navigationPending = true;
+    m_page->setHtml(html, baseUrl);
+}
+
 void WebEngineControl::goBack() { m_page->triggerAction(QWebEnginePage::Back); }
 void WebEngineControl::goForward() { m_page->triggerAction(QWebEnginePage::Forward); }
 void WebEngineControl::refresh() { m_page->triggerAction(QWebEnginePage::Reload); }

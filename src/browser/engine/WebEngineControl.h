@@ -20,6 +20,7 @@ public:
 
     QWidget *widget() override;
     void navigate(const QUrl &url) override;
+    void showHtml(const QString &html, const QUrl &baseUrl) override;
     void goBack() override;
     void goForward() override;
     void refresh() override;

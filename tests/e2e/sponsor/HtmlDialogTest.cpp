@@ -114,6 +114,33 @@ private slots:
         QVERIFY(!m_server.requestedPaths().contains(QStringLiteral("/popup")));
     }
 
+    void aSponsorAnswerHasTheSponsorsOriginAndNothingLocal()
+    {
+        // The answer is shown from memory with the sponsor's address as its base: it may fetch
+        // from its own server, but never a local file or a resource of the program.
+        const QUrl sponsor = m_server.url(QStringLiteral("/kestrelbrowser/ads/dialog.php3"));
+        const QString html = page(QStringLiteral("Answer"),
+                                  QStringLiteral("<a id=\"same\" href=\"/next\">next</a><script>"
+                                                 "async function probe(u) { try { const r = await fetch(u); await r.text();"
+                                                 " return 'read'; } catch (e) { return 'blocked'; } }"
+                                                 "Promise.all([probe('file:///etc/hostname'), probe('qrc:/help/qlinkshelp.html'),"
+                                                 " probe('/inner')]).then(r => document.title = r.join(','));"
+                                                 "</script>"));
+        QStringList opened;
+        TfrmHTMLDialog dialog([&](const QString &address) { opened << address; });
+        dialog.show();
+        dialog.ShowHtml(html, sponsor);
+        QVERIFY(waitUntil([&] { return dialog.browser()->LocationName().count(u',') == 2; }, LoadTimeout));
+        QCOMPARE(dialog.browser()->LocationName(), QStringLiteral("blocked,blocked,read"));
+        QCOMPARE(evaluate(dialog, QStringLiteral("location.origin")).toString(),
+                 QStringLiteral("http://127.0.0.1:") + QString::number(m_server.port()));
+
+        evaluate(dialog, QStringLiteral("document.getElementById('same').click(); true"));
+        QVERIFY(waitUntil([&] { return !opened.isEmpty(); }, LoadTimeout));
+        QCOMPARE(QUrl(opened.first()), m_server.url(QStringLiteral("/next")));
+        QVERIFY(dialog.isVisible());
+    }
+
     void pageHasNoBridgeIntoTheProgram()
     {
         TfrmHTMLDialog dialog([](const QString &) {});
