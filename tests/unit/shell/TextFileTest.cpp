@@ -123,6 +123,30 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("keep.dat*")}, QDir::Files),
                  QStringList{QStringLiteral("keep.dat")});
     }
+
+    void dataFilesKeepTheirLastGoodVersion()
+    {
+        const QString data = path(QStringLiteral("list.dat"));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("one")}));
+        QVERIFY(!QFile::exists(TextFile::backupPath(data)));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("two")}));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("one\r\n"));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("three")}));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("two\r\n"));
+
+        // A write that fails leaves both the file and its copy as they were.
+        TextFile::setFault([](const QString &, TextFile::Access access) { return access == TextFile::Access::Write; });
+        QVERIFY(!TextFile::writeLines(data, {QStringLiteral("four")}));
+        TextFile::setFault({});
+        QCOMPARE(readBytes(data), QByteArray("three\r\n"));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("two\r\n"));
+
+        // Files other programs read (LF) get no copy beside them.
+        const QString entry = path(QStringLiteral("app.desktop"));
+        QVERIFY(TextFile::writeLines(entry, {QStringLiteral("a")}, TextFile::LineEnd::Lf));
+        QVERIFY(TextFile::writeLines(entry, {QStringLiteral("b")}, TextFile::LineEnd::Lf));
+        QVERIFY(!QFile::exists(TextFile::backupPath(entry)));
+    }
 };
 
 KESTREL_TEST(TextFileTest)
