@@ -3,6 +3,7 @@
 #include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
+#include "browser/status/StatusArea.h"
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
 #include "pagetools/PageCommands.h"
@@ -77,6 +78,9 @@ void TfrmKestrelBrowser::OpenFirstTabs()
         AddBrowserTab(address);
     if (first.active >= 0 && first.active < m_tabbed->tabs().count())
         m_tabbed->tabs().SelectTab(first.active);
+    if (first.restoredFromBackup)
+        m_tabbed->status()->setPanelText(QStringLiteral("The open tabs were restored from workspace.dat.bak: "
+                                                        "workspace.dat was missing, empty or unreadable."));
 }
 
 void TfrmKestrelBrowser::OpenAddressInNewTab(const QString &address)

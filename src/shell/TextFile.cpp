@@ -1,5 +1,7 @@
 #include "shell/TextFile.h"
 
+#include "shell/DataFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +31,44 @@ QString fromWindows1252(const QByteArray &bytes)
 }
 
 namespace TextFile {
+
+namespace {
+Fault &fault()
+{
+    static Fault injected;
+    return injected;
+}
+
+bool faulty(const QString &path, Access access)
+{
+    return fault() && fault()(path, access);
+}
+
+// Replaces the file's last-good copy with the file as it is now; a file that cannot be read
+// leaves the copy alone.
+void keepBackup(const QString &path)
+{
+    QFile old(path);
+    if (!QFileInfo(path).isFile() || !old.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = old.readAll();
+    if (old.error() != QFileDevice::NoError)
+        return;
+    QSaveFile backup(backupPath(path));
+    if (backup.open(QIODevice::WriteOnly) && backup.write(bytes) == bytes.size())
+        backup.commit();
+}
+}
+
+void setFault(Fault injected)
+{
+    fault() = std::move(injected);
+}
+
+QString backupPath(const QString &path)
+{
+    return path + QStringLiteral(".bak");
+}
 
 QString decode(const QByteArray &bytes)
 {
@@ -62,7 +102,7 @@ QStringList splitLines(const QString &text)
 std::optional<QStringList> readLines(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (faulty(path, Access::Read) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -87,6 +127,8 @@ std::optional<QStringList> readSmallTextLines(const QString &path, qint64 maxByt
 
 bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd)
 {
+    if (faulty(path, Access::Write))
+        return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -96,6 +138,9 @@ bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd)
         if (file.write(line.toUtf8() + end) < 0)
             break;
     }
+    if (file.error() == QFileDevice::NoError &&
+        QFileInfo(path).absolutePath() == QFileInfo(DataFolder::path()).absoluteFilePath())
+        keepBackup(path);
     // A failed write makes commit() discard the new file and keep the old one.
     return file.commit();
 }

@@ -45,7 +45,18 @@ void Workspace::toggleSaveWorkspace()
 Workspace::FirstTabs Workspace::firstTabs() const
 {
     QStringList addresses;
-    const std::optional<QStringList> workspace = saveWorkspace() ? TextFile::readLines(filePath()) : std::nullopt;
+    std::optional<QStringList> workspace;
+    bool restoredFromBackup = false;
+    if (saveWorkspace()) {
+        workspace = TextFile::readLines(filePath());
+        if (!workspace || workspace->isEmpty()) {
+            const std::optional<QStringList> backup = TextFile::readLines(TextFile::backupPath(filePath()));
+            if (backup && !backup->isEmpty()) {
+                workspace = backup;
+                restoredFromBackup = true;
+            }
+        }
+    }
     if (workspace && !workspace->isEmpty()) {
         for (const QString &line : *workspace)
             addresses.append(line.trimmed());
@@ -53,7 +64,7 @@ Workspace::FirstTabs Workspace::firstTabs() const
         addresses = defaultGroupAddresses();
     }
     // Every new tab becomes the active one, so the last tab opened is active.
-    return FirstTabs{addresses, int(addresses.size()) - 1};
+    return FirstTabs{addresses, int(addresses.size()) - 1, restoredFromBackup};
 }
 
 QStringList Workspace::defaultGroupAddresses() const

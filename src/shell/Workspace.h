@@ -22,6 +22,8 @@ public:
     {
         QStringList addresses;
         int active = -1;
+        // The workspace file was missing, empty or unreadable and its last-good copy was used.
+        bool restoredFromBackup = false;
     };
 
     // The files live in the given data folder.

@@ -35,20 +35,32 @@ AidListEditor &AutoCompleteSetup::list(Kind kind)
 
 void AutoCompleteSetup::load()
 {
+    m_unreadable.clear();
+    const auto read = [this](const QString &fileName) {
+        std::optional<QStringList> lines = TypingAidFiles::read(m_dataFolder, fileName);
+        if (!lines && TypingAidFiles::exists(m_dataFolder, fileName))
+            m_unreadable.append(fileName);
+        return lines;
+    };
     for (const ListFile &file : listFiles) {
-        if (const std::optional<QStringList> lines = TypingAidFiles::read(m_dataFolder, file.fileName))
+        if (const std::optional<QStringList> lines = read(file.fileName))
             list(file.kind).load(*lines);
     }
-    if (const std::optional<QStringList> lines = TypingAidFiles::read(m_dataFolder, TypingAidFiles::PersonalInfo))
+    if (const std::optional<QStringList> lines = read(TypingAidFiles::PersonalInfo))
         m_personalInfo.load(PersonalInfoLists::fromFileLines(*lines));
     m_switches = TypingAidSwitches::read(m_settings);
+    for (const QString &fileName : std::as_const(m_unreadable)) {
+        m_prompter.message(QStringLiteral("The file \"") + TypingAidFiles::path(m_dataFolder, fileName) +
+                           QStringLiteral("\" exists but could not be read. Its list is shown empty and will not "
+                                          "be saved, so nothing in the file is lost."));
+    }
 }
 
 bool AutoCompleteSetup::save()
 {
     m_personalInfo.select(-1);
     const auto write = [this](const QString &fileName, const QStringList &lines) {
-        if (TypingAidFiles::write(m_dataFolder, fileName, lines))
+        if (m_unreadable.contains(fileName) || TypingAidFiles::write(m_dataFolder, fileName, lines))
             return true;
         m_prompter.message(QStringLiteral("The file \"") + TypingAidFiles::path(m_dataFolder, fileName) +
                            QStringLiteral("\" could not be written. The lists from this file on and the "

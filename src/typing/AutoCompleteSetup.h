@@ -22,7 +22,8 @@ public:
     PersonalInfoEditor &personalInfo() { return m_personalInfo; }
     TypingAidSwitches &switches() { return m_switches; }
 
-    // Reads every file that exists and the switches.
+    // Reads every file that exists and the switches. A file that exists but cannot be read is
+    // named in a message, shown empty and never written, so saving cannot replace it with less.
     void load();
     // Commits a pending Personal Info edit, writes every file, then the switches. A file that
     // cannot be written stops there with a message naming it: the files before it are written,
@@ -36,4 +37,5 @@ private:
     std::array<AidListEditor, 5> m_lists;
     PersonalInfoEditor m_personalInfo;
     TypingAidSwitches m_switches;
+    QStringList m_unreadable;
 };

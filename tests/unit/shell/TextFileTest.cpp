@@ -1,3 +1,4 @@
+#include "shell/DataFolder.h"
 #include "shell/TextFile.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
@@ -122,6 +123,30 @@ private slots:
         // No half-written file is left beside it.
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("keep.dat*")}, QDir::Files),
                  QStringList{QStringLiteral("keep.dat")});
+    }
+
+    void dataFilesKeepTheirLastGoodVersion()
+    {
+        const QString data = DataFolder::filePath(QStringLiteral("list.dat"));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("one")}));
+        QVERIFY(!QFile::exists(TextFile::backupPath(data)));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("two")}));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("one\r\n"));
+        QVERIFY(TextFile::writeLines(data, {QStringLiteral("three")}));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("two\r\n"));
+
+        // A write that fails leaves both the file and its copy as they were.
+        TextFile::setFault([](const QString &, TextFile::Access access) { return access == TextFile::Access::Write; });
+        QVERIFY(!TextFile::writeLines(data, {QStringLiteral("four")}));
+        TextFile::setFault({});
+        QCOMPARE(readBytes(data), QByteArray("three\r\n"));
+        QCOMPARE(readBytes(TextFile::backupPath(data)), QByteArray("two\r\n"));
+
+        // Files outside the data folder (shortcuts, desktop entries, the user's files) get no copy.
+        const QString shortcut = path(QStringLiteral("site.url"));
+        QVERIFY(TextFile::writeLines(shortcut, {QStringLiteral("a")}));
+        QVERIFY(TextFile::writeLines(shortcut, {QStringLiteral("b")}));
+        QVERIFY(!QFile::exists(TextFile::backupPath(shortcut)));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "shell/SettingsStore.h"
+#include "shell/TextFile.h"
 #include "testkit/ScriptedPrompter.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
@@ -188,6 +189,29 @@ private slots:
         QVERIFY(!settings.valueExists(SettingsStore::MainSection, QStringLiteral("QuickLinks")));
         QCOMPARE(m_prompter.shown().size(), 1);
         QVERIFY(m_prompter.shown().first().text.contains(folder.filePath(QStringLiteral("qcorrect.dat"))));
+    }
+
+    void aFileThatCannotBeReadIsNeverOverwritten()
+    {
+        QTemporaryDir folder;
+        const QString qwords = folder.filePath(QStringLiteral("qwords.dat"));
+        QFile file(qwords);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept=as it was\r\n");
+        file.close();
+        TextFile::setFault([&](const QString &path, TextFile::Access access) {
+            return path == qwords && access == TextFile::Access::Read;
+        });
+        SettingsStore settings(folder.filePath(QStringLiteral("registry.ini")));
+        AutoCompleteSetup setup(folder.path(), settings, m_prompter);
+        setup.load();
+        TextFile::setFault({});
+        QCOMPARE(m_prompter.shown().size(), 1);
+        QVERIFY(m_prompter.shown().first().text.contains(qwords));
+        QVERIFY(m_prompter.shown().first().text.contains(QStringLiteral("could not be read")));
+        QVERIFY(setup.save());
+        QCOMPARE(readRaw(qwords), QByteArray("kept=as it was\r\n"));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("qcorrect.dat"))));
     }
 };
 

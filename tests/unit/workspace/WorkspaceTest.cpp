@@ -150,6 +150,37 @@ private slots:
         QVERIFY(m_workspace->saveWorkspace());
         QCOMPARE(m_settings->readString(SettingsStore::MainSection, QStringLiteral("Save Workspace")), QStringLiteral("1"));
     }
+
+    void aLostWorkspaceComesBackFromItsLastGoodCopy_data()
+    {
+        QTest::addColumn<bool>("writeFile");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("missing") << false << QByteArray() << false << true;
+        QTest::newRow("empty") << true << QByteArray() << false << true;
+        QTest::newRow("unreadable") << true << QByteArray("http://now.example/\r\n") << true << true;
+        QTest::newRow("good file wins") << true << QByteArray("http://now.example/\r\n") << false << false;
+    }
+
+    void aLostWorkspaceComesBackFromItsLastGoodCopy()
+    {
+        QFETCH(bool, writeFile);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, unreadable);
+        QFETCH(bool, restored);
+        writeRaw(TextFile::backupPath(m_workspace->filePath()), "http://saved.example/\r\nhttp://two.example/\r\n");
+        if (writeFile)
+            writeRaw(m_workspace->filePath(), file);
+        const QString workspaceFile = m_workspace->filePath();
+        if (unreadable)
+            TextFile::setFault([&](const QString &p, TextFile::Access) { return p == workspaceFile; });
+        const Workspace::FirstTabs tabs = m_workspace->firstTabs();
+        TextFile::setFault({});
+        QCOMPARE(tabs.restoredFromBackup, restored);
+        QCOMPARE(tabs.addresses.first(),
+                 restored ? QStringLiteral("http://saved.example/") : QStringLiteral("http://now.example/"));
+    }
 };
 
 KESTREL_TEST(WorkspaceTest)
