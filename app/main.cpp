@@ -2,9 +2,13 @@
 #include "platform/TerminationSignals.h"
 #include "platform/InstanceLock.h"
 #include "shell/DdeServiceName.h"
+#include "shell/DefaultBrowser.h"
+#include "shell/DefaultBrowserCheck.h"
 #include "shell/InstanceNames.h"
 #include "shell/InstanceServer.h"
 #include "shell/SecondInstance.h"
+#include "shell/SettingsStore.h"
+#include "shell/TfrmDefaultBrowser.h"
 #include "shell/TSplashForm.h"
 #include "ui/QtPrompter.h"
 
@@ -13,7 +17,13 @@
 
 namespace {
 // Offers to make the program the default browser when it is not and "DefaultBrowserCheck" is on.
-void CheckDefaultBrowser() {}
+void CheckDefaultBrowser()
+{
+    SettingsStore store;
+    QtPrompter prompter;
+    DefaultBrowserCheck::run(store, DefaultBrowser(), QCoreApplication::applicationFilePath(), prompter,
+                             [&store] { return TfrmDefaultBrowser::ask(store); });
+}
 // Creates the favorites drop-down window, shown and hidden for the whole run.
 void CreateFavoritesWindow() {}
 // Creates the translation window, shown and hidden for the whole run.

@@ -8,6 +8,7 @@
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
+#include "ui/options/KestrelOptions.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -28,6 +29,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
+    CreateOptions();
     FormCreate();
 }
 

@@ -24,6 +24,7 @@ class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
 class InPageTypingAids;
+class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
 class TKestrelWB;
@@ -156,6 +157,8 @@ private:
     // The page commands with the Edit and Options menus, and the bar combo-box menu.
     void CreatePageCommands();
     void CreatePageMenus();
+    // The options dialog's command and the Mail button.
+    void CreateOptions();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -180,6 +183,7 @@ private:
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
+    std::unique_ptr<KestrelOptions> m_options;
 
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
