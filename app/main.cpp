@@ -13,12 +13,17 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <optional>
 
 namespace {
 // Offers to make the program the default browser when it is not and "DefaultBrowserCheck" is on.
 void CheckDefaultBrowser()
 {
+    // A headless run has no screen to ask on: a question there would hold the start for ever.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
     SettingsStore store;
     QtPrompter prompter;
     DefaultBrowserCheck::run(store, DefaultBrowser(), QCoreApplication::applicationFilePath(), prompter,

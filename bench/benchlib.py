@@ -84,12 +84,6 @@ def private_env(home):
         path = os.path.join(home, sub)
         os.makedirs(path, mode=0o700, exist_ok=True)
         env[name] = path
-    # The user has turned the start-up question about the default browser off.
-    store = os.path.join(env["XDG_CONFIG_HOME"], "kestrel-browser", "registry.ini")
-    if not os.path.exists(store):
-        os.makedirs(os.path.dirname(store), mode=0o700, exist_ok=True)
-        with open(store, "w") as f:
-            f.write("[Kestrel%20Browser%205]\nDefaultBrowserCheck=0\n")
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
     return env
