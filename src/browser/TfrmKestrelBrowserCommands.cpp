@@ -12,7 +12,6 @@
 #include "ui/options/KestrelOptions.h"
 
 #include <QCoreApplication>
-
 #include <QMenu>
 
 void TfrmKestrelBrowser::CreateAddressBar()
