@@ -29,7 +29,6 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
-    CreateOptions();
     FormCreate();
 }
 

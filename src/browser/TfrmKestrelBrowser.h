@@ -151,8 +151,8 @@ private:
     void ConnectBrowserView(TKestrelWB *view);
     // The address bar on the tab set's address box.
     void CreateAddressBar();
-    // The window's own commands and their menu entries: Exit, the Options entries and
-    // "&Go To Address".
+    // The window's own commands and their menu entries: Exit, the Options entries (with the
+    // options dialog and the Mail button) and "&Go To Address".
     void CreateWindowCommands();
     // The page commands with the Edit and Options menus, and the bar combo-box menu.
     void CreatePageCommands();

@@ -85,6 +85,8 @@ void TfrmKestrelBrowser::CreateWindowCommands()
     TabSet &tabs = m_tabbed->tabs();
     connect(&tabs, &TabSet::BrowserCreated, this, &TfrmKestrelBrowser::ConnectBrowserView);
     connect(&tabs, &TabSet::tabsChanged, &m_workspaceSaver, &WorkspaceSaver::tabsChanged);
+
+    CreateOptions();
 }
 
 void TfrmKestrelBrowser::CreateOptions()
