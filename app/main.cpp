@@ -2,18 +2,33 @@
 #include "platform/TerminationSignals.h"
 #include "platform/InstanceLock.h"
 #include "shell/DdeServiceName.h"
+#include "shell/DefaultBrowser.h"
+#include "shell/DefaultBrowserCheck.h"
 #include "shell/InstanceNames.h"
 #include "shell/InstanceServer.h"
 #include "shell/SecondInstance.h"
+#include "shell/SettingsStore.h"
+#include "shell/TfrmDefaultBrowser.h"
 #include "shell/TSplashForm.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <optional>
 
 namespace {
 // Offers to make the program the default browser when it is not and "DefaultBrowserCheck" is on.
-void CheckDefaultBrowser() {}
+void CheckDefaultBrowser()
+{
+    // A headless run has no screen to ask on: a question there would hold the start for ever.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
+    SettingsStore store;
+    QtPrompter prompter;
+    DefaultBrowserCheck::run(store, DefaultBrowser(), QCoreApplication::applicationFilePath(), prompter,
+                             [&store] { return TfrmDefaultBrowser::ask(store); });
+}
 // Creates the favorites drop-down window, shown and hidden for the whole run.
 void CreateFavoritesWindow() {}
 // Creates the translation window, shown and hidden for the whole run.

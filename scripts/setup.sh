@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
   libhunspell-dev hunspell-en-us
   xvfb xauth xdotool imagemagick fonts-dejavu-core
+  xdg-utils libglib2.0-bin
   python3
 )
 

@@ -11,6 +11,7 @@
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
+#include "ui/options/KestrelOptions.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

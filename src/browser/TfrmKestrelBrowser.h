@@ -26,6 +26,7 @@ class PageDocument;
 class PopupMenuStandard;
 class SponsorChannel;
 class InPageTypingAids;
+class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
 class TKestrelWB;
@@ -157,12 +158,14 @@ private:
     void ConnectBrowserView(TKestrelWB *view);
     // The address bar on the tab set's address box.
     void CreateAddressBar();
-    // The window's own commands and their menu entries: Exit, the Options entries and
-    // "&Go To Address".
+    // The window's own commands and their menu entries: Exit, the Options entries (with the
+    // options dialog and the Mail button) and "&Go To Address".
     void CreateWindowCommands();
     // The page commands with the Edit and Options menus, and the bar combo-box menu.
     void CreatePageCommands();
     void CreatePageMenus();
+    // The options dialog's command and the Mail button.
+    void CreateOptions();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -187,6 +190,7 @@ private:
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
+    std::unique_ptr<KestrelOptions> m_options;
 
     std::unique_ptr<FavoritesAndGroups> m_favorites;
     std::unique_ptr<SponsorChannel> m_sponsor;

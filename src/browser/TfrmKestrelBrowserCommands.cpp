@@ -7,8 +7,11 @@
 #include "browser/TfrmKestrelBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/TabMenus.h"
+#include "shell/DataFolder.h"
 #include "ui/CommandIds.h"
+#include "ui/options/KestrelOptions.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 void TfrmKestrelBrowser::CreateAddressBar()
@@ -82,4 +85,21 @@ void TfrmKestrelBrowser::CreateWindowCommands()
     TabSet &tabs = m_tabbed->tabs();
     connect(&tabs, &TabSet::BrowserCreated, this, &TfrmKestrelBrowser::ConnectBrowserView);
     connect(&tabs, &TabSet::tabsChanged, &m_workspaceSaver, &WorkspaceSaver::tabsChanged);
+
+    CreateOptions();
+}
+
+void TfrmKestrelBrowser::CreateOptions()
+{
+    MailButton::Services mail;
+    mail.addBrowserTab = [this](const QString &address) { AddBrowserTab(address); };
+    mail.addressText = [this] { return m_addressBar->text(); };
+    mail.pageTitle = [this] {
+        TKestrelWB *view = GetActiveBrowser();
+        return view ? view->LocationName() : QString();
+    };
+    mail.launch = &MailButton::launchDetached;
+    mail.openUrl = &MailButton::openWithDesktop;
+    m_options = std::make_unique<KestrelOptions>(this, m_store, m_prompter, m_commands, DataFolder::path(),
+                                                 QCoreApplication::applicationFilePath(), std::move(mail));
 }

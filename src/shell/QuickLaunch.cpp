@@ -1,28 +1,24 @@
 #include "shell/QuickLaunch.h"
 
-#include "platform/DesktopEntry.h"
+#include "shell/ProgramShortcut.h"
 #include "shell/SettingsStore.h"
-
-#include <QFileInfo>
 
 namespace QuickLaunch {
 
+QString folder(const SettingsStore &store)
+{
+    return store.readString(QStringLiteral("Microsoft\\Windows\\CurrentVersion\\GrpConv\\MapGroups"),
+                            QStringLiteral("Quick Launch"));
+}
+
 bool makeShortcut(SettingsStore &store, const QString &executable, const QString &dataFolder)
 {
-    const QString iconKey = QStringLiteral("Quick Launch Icon");
-    if (!store.readBool(SettingsStore::MainSection, iconKey, true))
+    if (!store.readBool(SettingsStore::MainSection, IconKey, true))
         return false;
-    const QString folder = store.readString(
-        QStringLiteral("Microsoft\\Windows\\CurrentVersion\\GrpConv\\MapGroups"), QStringLiteral("Quick Launch"));
-    if (folder.isEmpty())
+    const QString where = folder(store);
+    if (where.isEmpty() || !ProgramShortcut::make(where, executable, dataFolder))
         return false;
-    const QString path = folder + QStringLiteral("/Kestrel Browser.desktop");
-    if (QFileInfo::exists(path))
-        return false;
-    const DesktopEntry shortcut{QStringLiteral("Kestrel Browser"), executable, dataFolder};
-    if (!shortcut.write(path))
-        return false;
-    store.writeBool(SettingsStore::MainSection, iconKey, true);
+    store.writeBool(SettingsStore::MainSection, IconKey, true);
     return true;
 }
 

@@ -45,7 +45,7 @@ private slots:
         QFile file(shortcut);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Desktop Entry]\nType=Application\nName=Kestrel Browser\n"
-                                            "Exec=\"/opt/kb/kestrel-browser\"\nTerminal=false\nPath=/data\n"));
+                                            "Exec=/opt/kb/kestrel-browser\nTerminal=false\nPath=/data\n"));
         QVERIFY(QFileInfo(shortcut).isExecutable());
         QCOMPARE(store.readString(SettingsStore::MainSection, IconKey), QStringLiteral("1"));
 
@@ -65,12 +65,13 @@ private slots:
 
     void programsAndFoldersAreQuotedAndEscaped()
     {
-        const DesktopEntry entry{QStringLiteral("Kestrel\tBrowser"), QStringLiteral("/opt/my \"best\" $app`s\\100%/kb"),
-                                 QStringLiteral("/home/u/back\\slash")};
+        const DesktopEntry entry{.name = QStringLiteral("Kestrel\tBrowser"),
+                                 .program = QStringLiteral("/opt/my \"best\" $app`s\\100%/kb"),
+                                 .workingFolder = QStringLiteral("/home/u/back\\slash")};
         const QStringList lines = entry.lines();
         QVERIFY(lines.contains(QStringLiteral("Name=Kestrel\\tBrowser")));
-        // Quoting escapes " ` $ \ with a backslash and doubles %; then every backslash of the
-        // value is escaped once more.
+        // A program with a reserved character is quoted: quoting escapes " ` $ \ with a backslash
+        // and doubles %; then every backslash of the value is escaped once more.
         QVERIFY(lines.contains(QStringLiteral("Exec=\"/opt/my \\\\\"best\\\\\" \\\\$app\\\\`s\\\\\\\\100%%/kb\"")));
         QVERIFY(lines.contains(QStringLiteral("Path=/home/u/back\\\\slash")));
     }
