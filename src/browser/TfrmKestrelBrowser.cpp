@@ -5,6 +5,7 @@
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
 #include "pagetools/PageCommands.h"
+#include "search/SearchSubsystem.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
@@ -28,6 +29,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
+    m_search = std::make_unique<SearchSubsystem>(SearchSubsystem::Services{
+        m_store, m_prompter, DataFolder::path(), m_commands, [this] { return GetActiveBrowser(); },
+        [this](const QString &address) { NavigateActiveBrowser(address); }, this});
     FormCreate();
 }
 
