@@ -8,6 +8,7 @@
 #include "favorites/FavoritesAndGroups.h"
 #include "pagetools/PageCommands.h"
 #include "sponsor/SponsorChannel.h"
+#include "search/SearchSubsystem.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
@@ -35,6 +36,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     m_favorites = std::make_unique<FavoritesAndGroups>(
         *this, m_store, m_prompter, DataFolder::path(), m_commands, m_tabbed->tabs(),
         [this](const QString &address) { NavigateActiveBrowser(address); });
+    m_search = std::make_unique<SearchSubsystem>(SearchSubsystem::Services{
+        m_store, m_prompter, DataFolder::path(), m_commands, [this] { return GetActiveBrowser(); },
+        [this](const QString &address) { NavigateActiveBrowser(address); }, this});
     FormCreate();
 }
 

@@ -25,6 +25,7 @@ class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
 class SponsorChannel;
+class SearchSubsystem;
 class InPageTypingAids;
 class KestrelOptions;
 class PageFieldEdits;
@@ -45,10 +46,6 @@ public:
     ~TfrmKestrelBrowser() override;
 
     // --- Settings read at creation, written at close ---
-    int searchWidth() const { return m_searchWidth; }
-    int quoteWidth() const { return m_quoteWidth; }
-    const QStringList &searchTerms() const { return m_searchTerms; }
-    const QStringList &financeSearchTerms() const { return m_financeSearchTerms; }
     QStringList typedUrls() const;
 
     // --- Addresses from outside: the command line, later starts and the shell ---
@@ -77,6 +74,8 @@ public:
     Workspace &workspace() { return m_workspace; }
     WorkspaceSaver &workspaceSaver() { return m_workspaceSaver; }
     NewWindowPolicy &newWindowPolicy() { return m_newWindowPolicy; }
+    // The quick search and quote bars, the multi-search window and the site-list update.
+    SearchSubsystem &search() const { return *m_search; }
 
     // Loads the address in the active browser, or in a new tab when there is none.
     void NavigateActiveBrowser(const QString &address);
@@ -181,11 +180,7 @@ private:
     std::optional<QString> m_commandLineAddress;
     bool m_shownBefore = false;
 
-    int m_searchWidth = 0;
-    int m_quoteWidth = 0;
-    QStringList m_searchTerms;
-    QStringList m_financeSearchTerms;
-
+    std::unique_ptr<SearchSubsystem> m_search;
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;

@@ -3,6 +3,7 @@
 
 #include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
+#include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
@@ -15,15 +16,8 @@
 
 namespace {
 const QString &Main = SettingsStore::MainSection;
-const QString SearchWidth = QStringLiteral("SearchWidth");
-const QString QuoteWidth = QStringLiteral("QuoteWidth");
 const QString TabMultiline = QStringLiteral("Tab Multiline");
 const QString TabPosition = QStringLiteral("Tab Position");
-
-QString mainSubkey(const char *name)
-{
-    return SettingsStore::MainSection + QLatin1Char('\\') + QLatin1String(name);
-}
 }
 
 void TfrmKestrelBrowser::FormCreate()
@@ -50,8 +44,7 @@ void TfrmKestrelBrowser::SelectBusyAnimation()
 
 void TfrmKestrelBrowser::ReadSearchBoxWidths()
 {
-    m_searchWidth = m_store.readInteger(Main, SearchWidth, 165);
-    m_quoteWidth = m_store.readInteger(Main, QuoteWidth, 101);
+    m_search->bars().readBoxWidths();
 }
 
 void TfrmKestrelBrowser::ApplyWindowPlacement()
@@ -92,12 +85,14 @@ void TfrmKestrelBrowser::EnsureUniqueId()
 
 void TfrmKestrelBrowser::ApplyToolBarStyle() {}
 
-void TfrmKestrelBrowser::FillSearchSiteLists() {}
+void TfrmKestrelBrowser::FillSearchSiteLists()
+{
+    m_search->bars().FillSearchSiteLists();
+}
 
 void TfrmKestrelBrowser::ReadHistoryLists()
 {
-    m_store.readList(mainSubkey("SearchTerms"), m_searchTerms);
-    m_store.readList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
+    m_search->bars().readHistories();
     m_addressBar->readTypedUrls();
 }
 
@@ -130,13 +125,11 @@ void TfrmKestrelBrowser::LoadTypingAids()
 void TfrmKestrelBrowser::WriteWindowSettings()
 {
     WriteTabMultiline();
-    m_store.writeInteger(Main, SearchWidth, m_searchWidth);
-    m_store.writeInteger(Main, QuoteWidth, m_quoteWidth);
+    m_search->bars().writeBoxWidths();
     WindowPlacement{isMaximized(), QRect(pos(), size())}.write(m_store);
     WriteTabPosition();
     WriteToolBarStyle();
-    m_store.writeList(mainSubkey("SearchTerms"), m_searchTerms);
-    m_store.writeList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
+    m_search->bars().writeHistories();
     m_addressBar->writeTypedUrls();
 }
 
