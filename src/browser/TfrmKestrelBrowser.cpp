@@ -5,6 +5,8 @@
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
 #include "pagetools/PageCommands.h"
+#include "spell/SpellCheckTool.h"
+#include "support/HunspellDictionary.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
@@ -28,6 +30,10 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
+    m_spellCheck = std::make_unique<SpellCheckTool>(SpellCheckTool::Services{
+        m_commands, m_prompter, DataFolder::path(), this, [this] { return GetActiveDocument(); },
+        [this](const QString &address) { AddBrowserTab(address); }, [this] { m_typingAids.LoadTypingAids(); },
+        HunspellDictionary::systemFolders()});
     FormCreate();
 }
 

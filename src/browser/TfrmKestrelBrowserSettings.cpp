@@ -6,6 +6,7 @@
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
+#include "spell/SpellCheckTool.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -113,6 +114,7 @@ void TfrmKestrelBrowser::SetUpSponsorRotator() {}
 void TfrmKestrelBrowser::LoadTypingAids()
 {
     m_typingAids.LoadTypingAids();
+    m_spellCheck->readConfiguration();
 }
 
 void TfrmKestrelBrowser::WriteWindowSettings()
