@@ -9,6 +9,7 @@
 #include "testkit/TestRegistry.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +93,9 @@ private slots:
         QVERIFY(suggestions->count() > 0);
         QCOMPARE(changeTo->text(), suggestions->item(0)->text());
         QVERIFY(!child<QPushButton>(dialog, "undo")->isEnabled());
+        // With KESTREL_SCREENSHOT_DIR set, the dialog as the user sees it goes there as a PNG.
+        if (const QString folder = qEnvironmentVariable("KESTREL_SCREENSHOT_DIR"); !folder.isEmpty())
+            dialog.grab().save(QDir(folder).filePath(u"spell-dialog.png"_s));
 
         // Typing the replacement and changing it.
         changeTo->setText(u"The"_s);
