@@ -8,7 +8,9 @@
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +152,40 @@ private slots:
         QCOMPARE(m_log.lines, QStringList({u"asked becuase 1"_s, u"auto becuase=because"_s, u"replaced because 1"_s,
                                            u"asked teh 12"_s, u"replaced becuase 1"_s, u"asked becuase 1"_s,
                                            u"asked teh 12"_s}));
+    }
+
+    void theCheckerRunsTheDialogModallyAndTakesTheFocusBack()
+    {
+        // The events of a page check: a deactivated dialog is given the focus again.
+        struct Refocus : EventLog
+        {
+            SpellChecker *checker = nullptr;
+            void deactivated() override
+            {
+                EventLog::deactivated();
+                checker->giveFocus();
+            }
+        } events;
+        events.checker = m_checker.get();
+        QString activeAgain;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<SpellCheckDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            // Another window takes the activation (one of the dialog's own, as the modal dialog
+            // blocks the program's others).
+            auto *other = new QWidget(dialog, Qt::Window);
+            other->show();
+            other->activateWindow();
+            QVERIFY(QTest::qWaitFor([&] { return dialog->isActiveWindow() && !events.lines.isEmpty() &&
+                                                 events.lines.constLast() == u"deactivated"_s; }));
+            activeAgain = dialog->findChild<QLabel *>(u"reason"_s)->text();
+            QTest::mouseClick(dialog->findChild<QPushButton *>(u"cancel"_s), Qt::LeftButton);
+        });
+        QCOMPARE(m_checker->checkText(u"teh end"_s, events), u"teh end"_s);
+        QCOMPARE(activeAgain, u"Not in Dictionary:"_s);
+        QCOMPARE(events.lines, QStringList({u"asked teh 1"_s, u"deactivated"_s}));
+        QVERIFY(m_prompter.texts().isEmpty());
     }
 
     void theOptionsDialogShowsAndReturnsTheOptions()
