@@ -42,7 +42,6 @@ public:
     // At the main window's creation: SPELLDICT.CFG, written first when it is missing.
     void readConfiguration() { m_checker.readConfiguration(); }
     SpellChecker &checker() { return m_checker; }
-    PageSpellCheck &pageCheck() { return m_pageCheck; }
 
 private:
     SpellChecker m_checker;

@@ -40,7 +40,6 @@ public:
 
     bool addUserWord(const QString &word);
     bool removeUserWord(const QString &word);
-    const UserDictionary &userDictionary() const { return m_user; }
 
 private:
     struct Loaded;
