@@ -9,6 +9,8 @@
 #include "pagetools/PageCommands.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
+#include "spell/SpellCheckTool.h"
+#include "support/HunspellDictionary.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
@@ -39,6 +41,10 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     m_search = std::make_unique<SearchSubsystem>(SearchSubsystem::Services{
         m_store, m_prompter, DataFolder::path(), m_commands, [this] { return GetActiveBrowser(); },
         [this](const QString &address) { NavigateActiveBrowser(address); }, this});
+    m_spellCheck = std::make_unique<SpellCheckTool>(SpellCheckTool::Services{
+        m_commands, m_prompter, DataFolder::path(), this, [this] { return GetActiveDocument(); },
+        [this](const QString &address) { AddBrowserTab(address); }, [this] { m_typingAids.LoadTypingAids(); },
+        HunspellDictionary::systemFolders()});
     FormCreate();
 }
 

@@ -30,6 +30,7 @@ class InPageTypingAids;
 class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
+class SpellCheckTool;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -99,6 +100,8 @@ public:
     TypingAidTable &typingAids() { return m_typingAids; }
     // Options "&Auto Complete Setup": the setup window over the typing-aid files.
     void AutoCompleteSetup1Click();
+
+    SpellCheckTool &spellCheck() const { return *m_spellCheck; }
 
     // Set once the window's close has been accepted.
     bool Closing = false;
@@ -192,5 +195,6 @@ private:
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
+    std::unique_ptr<SpellCheckTool> m_spellCheck;
     QPointer<QObject> m_hookBeforeActivation;
 };

@@ -9,6 +9,7 @@
 #include "shell/WindowPlacement.h"
 #include "sponsor/ShowHtmlDialog.h"
 #include "sponsor/SponsorChannel.h"
+#include "spell/SpellCheckTool.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -120,6 +121,7 @@ void TfrmKestrelBrowser::SetUpSponsorRotator()
 void TfrmKestrelBrowser::LoadTypingAids()
 {
     m_typingAids.LoadTypingAids();
+    m_spellCheck->readConfiguration();
 }
 
 void TfrmKestrelBrowser::WriteWindowSettings()

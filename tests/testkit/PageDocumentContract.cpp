@@ -489,6 +489,66 @@ third</textarea></body></html>)"_s);
     QCOMPARE(area->selectionEnd(), 14);
 }
 
+void PageDocumentContract::textRangesMarkFieldTextAndANewValueTakesTheMarksOff()
+{
+    const auto document = m_fixture->load(uR"(<html><body><textarea id="area">one two
+three four</textarea><input id="box" value="alpha beta"/><div id="plain">text</div></body></html>)"_s);
+    QVERIFY(document);
+    const auto area = byId(document, u"area"_s);
+    QVERIFY(area->focus());
+    QVERIFY(area->setSelectionRange(2, 2));
+    const auto word = area->createTextRange();
+    QVERIFY(word->queryCommandEnabled(u"BackColor"_s));
+    QVERIFY(word->queryCommandEnabled(u"removeformat"_s));
+    QVERIFY(!word->queryCommandEnabled(u"Bold"_s));
+    word->collapse(true);
+    word->move(u"character"_s, 4);
+    word->moveEnd(u"character"_s, 3);
+    QVERIFY(word->execCommand(u"BackColor"_s, u"yellow"_s));
+    const auto later = area->createTextRange();
+    later->collapse(true);
+    later->move(u"character"_s, 8);
+    later->moveEnd(u"character"_s, 5);
+    QVERIFY(later->execCommand(u"BackColor"_s, u"LightGreen"_s));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{4, 7, u"yellow"_s}, {8, 13, u"lightgreen"_s}}));
+    // Marks change neither the text nor the selection.
+    QCOMPARE(area->value(), u"one two\nthree four"_s);
+    QCOMPARE(area->selectionStart(), 2);
+    QVERIFY(word->scrollIntoView());
+
+    // A later mark covers an earlier one; touching marks of one colour are one; marks are cut
+    // to the value; a colour that is no colour changes nothing.
+    QVERIFY(area->setTextMarks({{0, 5, u"yellow"_s}, {3, 9, u"#00ff00"_s}, {9, 12, u"#00FF00"_s}, {16, 40, u"red"_s}}));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{0, 3, u"yellow"_s}, {3, 12, u"#00ff00"_s}, {16, 18, u"red"_s}}));
+    QVERIFY(!area->setTextMarks({{0, 2, u"red; color: blue"_s}}));
+    QCOMPARE(area->textMarks().size(), 3);
+
+    // RemoveFormat takes off what lies in its range only.
+    const auto middle = area->createTextRange();
+    middle->collapse(true);
+    middle->move(u"character"_s, 2);
+    middle->moveEnd(u"character"_s, 8);
+    QVERIFY(middle->execCommand(u"RemoveFormat"_s));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{0, 2, u"yellow"_s}, {10, 12, u"#00ff00"_s}, {16, 18, u"red"_s}}));
+    QVERIFY(area->createTextRange()->execCommand(u"RemoveFormat"_s));
+    QVERIFY(area->textMarks().isEmpty());
+
+    // A new value, set or typed over a range, takes every mark off.
+    QVERIFY(area->setTextMarks({{0, 3, u"yellow"_s}}));
+    QVERIFY(area->setValue(u"one two\nthree four"_s));
+    QVERIFY(area->textMarks().isEmpty());
+    const auto box = byId(document, u"box"_s);
+    QVERIFY(box->setTextMarks({{6, 10, u"yellow"_s}}));
+    QCOMPARE(box->textMarks(), QList<TextMark>({{6, 10, u"yellow"_s}}));
+    QVERIFY(box->replaceRange(0, 5, u"gamma"_s));
+    QVERIFY(box->textMarks().isEmpty());
+
+    // Elements without text take no marks.
+    const auto plain = byId(document, u"plain"_s);
+    QVERIFY(!plain->setTextMarks({{0, 2, u"yellow"_s}}));
+    QVERIFY(plain->textMarks().isEmpty());
+}
+
 void PageDocumentContract::selectAllSelectsTheFocusedFieldOrTheDocument()
 {
     const auto top = m_fixture->load(uR"(<html><body><p>Body text</p>

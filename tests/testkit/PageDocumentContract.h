@@ -34,6 +34,7 @@ private slots:
     void selectionAndCaretInATextArea();
     void textRangesMoveCollapseAndReplace();
     void textRangesFindWordsOnLaterLinesOfATextArea();
+    void textRangesMarkFieldTextAndANewValueTakesTheMarksOff();
     void selectAllSelectsTheFocusedFieldOrTheDocument();
     void clipboardCommandsRoundTripInATextBox();
     void clipboardCommandsFollowTheKindOfField();
