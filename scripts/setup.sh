@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
   libhunspell-dev hunspell-en-us
-  xvfb xauth xdotool imagemagick fonts-dejavu-core
+  xvfb xauth xdotool openbox imagemagick fonts-dejavu-core
   python3
 )
 

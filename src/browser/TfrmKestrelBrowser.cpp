@@ -8,6 +8,7 @@
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
+#include "ui/WindowChrome.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -25,9 +26,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
     CreateAddressBar();
-    // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
+    CreateWindowChrome();
     FormCreate();
 }
 
@@ -45,8 +46,10 @@ void TfrmKestrelBrowser::FormShow()
 {
     const bool firstShow = !m_shownBefore;
     m_shownBefore = true;
-    if (firstShow)
+    if (firstShow) {
+        m_chrome->RestoreBands();
         OpenFirstTabs();
+    }
     HandleCommandLineAddress();
     if (firstShow)
         emit firstTabsOpened();

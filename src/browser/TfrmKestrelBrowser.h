@@ -28,6 +28,7 @@ class PageFieldEdits;
 class PageKeyFilter;
 class TKestrelWB;
 class TabbedBrowser;
+class WindowChrome;
 
 // The main window of the browser. It owns the settings store object for the whole run, reads
 // its settings when it is created and writes them back when it closes.
@@ -71,6 +72,7 @@ public:
     TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
     CommandRegistry &commands() { return m_commands; }
     AddressBar &addressBar() const { return *m_addressBar; }
+    WindowChrome &chrome() const { return *m_chrome; }
     Workspace &workspace() { return m_workspace; }
     WorkspaceSaver &workspaceSaver() { return m_workspaceSaver; }
     NewWindowPolicy &newWindowPolicy() { return m_newWindowPolicy; }
@@ -124,7 +126,6 @@ private:
 
     // Keys of the page whose operations come with later work.
     void FillPersonalInfo();          // fills the focused form from the personal info lists
-    void FullScreen();                // switches the full-screen display on and off
     void ViewSource();                // shows the source of the active page
 
     // Showing and closing.
@@ -150,12 +151,12 @@ private:
     void ConnectBrowserView(TKestrelWB *view);
     // The address bar on the tab set's address box.
     void CreateAddressBar();
-    // The window's own commands and their menu entries: Exit, the Options entries and
-    // "&Go To Address".
+    // The window's own commands: Exit, the Options entries and "&Go To Address".
     void CreateWindowCommands();
-    // The page commands with the Edit and Options menus, and the bar combo-box menu.
+    // The page commands and the bar combo-box menu.
     void CreatePageCommands();
-    void CreatePageMenus();
+    // The menus, bands and tool bars over the registered commands, and full-screen mode.
+    void CreateWindowChrome();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -179,6 +180,7 @@ private:
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
+    std::unique_ptr<WindowChrome> m_chrome;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
 
     std::unique_ptr<InPageTypingAids> m_inPageAids;

@@ -6,6 +6,7 @@
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
+#include "ui/WindowChrome.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -91,7 +92,10 @@ void TfrmKestrelBrowser::EnsureUniqueId()
         m_store.writeString(Main, key, QString::number(QRandomGenerator::global()->bounded(1410065407u)));
 }
 
-void TfrmKestrelBrowser::ApplyToolBarStyle() {}
+void TfrmKestrelBrowser::ApplyToolBarStyle()
+{
+    m_chrome->ReadButtonMode();
+}
 
 void TfrmKestrelBrowser::FillSearchSiteLists() {}
 
@@ -138,4 +142,7 @@ void TfrmKestrelBrowser::WriteTabPosition()
     m_store.writeString(Main, TabPosition, m_tabbed->tabs().tabPositionName());
 }
 
-void TfrmKestrelBrowser::WriteToolBarStyle() {}
+void TfrmKestrelBrowser::WriteToolBarStyle()
+{
+    m_chrome->WriteButtonMode();
+}

@@ -1,6 +1,7 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "ui/WindowChrome.h"
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"
 #include "browser/page/PageWindow.h"
@@ -52,7 +53,7 @@ struct Window
     bool trigger(const QString &id) { return window.commands().trigger(id); }
     QMenu *menu(const QString &title) const
     {
-        for (QAction *action : window.menuBar()->actions()) {
+        for (QAction *action : window.chrome().ToolBarMain()->actions()) {
             if (action->menu() && action->text() == title)
                 return action->menu();
         }

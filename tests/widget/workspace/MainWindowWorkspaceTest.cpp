@@ -3,6 +3,7 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "ui/WindowChrome.h"
 #include "browser/tabs/BrowserTab.h"
 #include "browser/tabs/TabMenus.h"
 #include "shell/DataFolder.h"
@@ -45,7 +46,7 @@ struct Window
     }
     QAction *menuEntry(const QString &menu, const QString &entry) const
     {
-        for (QAction *top : window.menuBar()->actions()) {
+        for (QAction *top : window.chrome().ToolBarMain()->actions()) {
             if (top->text() != menu || !top->menu())
                 continue;
             for (QAction *action : top->menu()->actions()) {
