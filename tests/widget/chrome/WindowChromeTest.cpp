@@ -2,14 +2,17 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/tabs/BrowserTab.h"
+#include "testkit/ScriptedPrompter.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "ui/CommandIds.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 using namespace Qt::StringLiterals;
 
@@ -286,6 +289,43 @@ private slots:
         emit w.chrome().PopupMenuCoolbarView()->aboutToShow();
         QVERIFY(ChromeWindow::entry(w.chrome().PopupMenuCoolbarView(), u"Quick Search Bar"_s)->isVisible());
         QVERIFY(ChromeWindow::entry(w.chrome().PopupMenuCoolbarView(), u"Quick Search Bar"_s)->isChecked());
+    }
+
+    void theBandMenuOpensOnTheContainerAndOnEveryBar()
+    {
+        ChromeWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QMenu *menu = w.chrome().PopupMenuCoolbarView();
+        QCOMPARE(ChromeWindow::captions(menu->actions()),
+                 (QStringList{u"Kestrel Tools Bar"_s, u"Quick Quote Bar"_s, u"Quick Search Bar"_s, u"Address Bar"_s,
+                              u"Standard Buttons"_s, QString(), u"Text and Icons"_s, u"Icons Only"_s}));
+        for (QWidget *bar : {static_cast<QWidget *>(w.chrome().ToolBar2()), static_cast<QWidget *>(w.chrome().ToolBarMain()),
+                             static_cast<QWidget *>(&w.bands())}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), bar->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(bar, &event);
+            QVERIFY2(QTest::qWaitFor([&] { return menu->isVisible(); }), qPrintable(bar->objectName()));
+            menu->close();
+        }
+    }
+
+    void theAboutBoxNamesTheProductAndTheVersions()
+    {
+        QMainWindow window;
+        CommandRegistry commands;
+        ScriptedPrompter prompter;
+        Workspace workspace(m_store, DataFolder::path());
+        WindowChrome chrome({window, commands, m_store, prompter, workspace, [] {},
+                             [](const QString &, const QString &) {}, new QWidget, new QComboBox, nullptr, nullptr});
+        QVERIFY(commands.trigger(CommandIds::About));
+        QCOMPARE(prompter.shown().size(), 1);
+        const ScriptedPrompter::Shown &about = prompter.shown().first();
+        QCOMPARE(about.kind, ScriptedPrompter::Kind::Message);
+        QCOMPARE(about.caption, u"About Kestrel Browser"_s);
+        QVERIFY(about.text.startsWith(u"Kestrel Browser 5.0"_s));
+        QVERIFY(about.text.contains(u"Qt "_s + QString::fromLatin1(qVersion())));
+        QVERIFY(about.text.contains(u"Qt WebEngine "_s + QString::fromLatin1(qWebEngineVersion())));
+        QVERIFY(about.text.contains(QString::fromLatin1(qWebEngineChromiumVersion())));
     }
 
     void aBandDraggedByItsGripGoesToAnotherRow()

@@ -1,7 +1,6 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
-#include "ui/WindowChrome.h"
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"
 #include "browser/page/PageWindow.h"
@@ -17,6 +16,7 @@
 #include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
 #include "ui/PopupMenuStandard.h"
+#include "ui/WindowChrome.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
-#include "ui/ButtonBar.h"
-#include "ui/WindowChrome.h"
 #include "testkit/FakeControl.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
+#include "ui/ButtonBar.h"
 #include "ui/CommandIds.h"
+#include "ui/WindowChrome.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -3,7 +3,6 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
-#include "ui/WindowChrome.h"
 #include "browser/tabs/BrowserTab.h"
 #include "browser/tabs/TabMenus.h"
 #include "shell/DataFolder.h"
@@ -11,6 +10,7 @@
 #include "shell/Workspace.h"
 #include "testkit/FakeControl.h"
 #include "testkit/TestRegistry.h"
+#include "ui/WindowChrome.h"
 
 #include <QComboBox>
 #include <QDir>
