@@ -3,6 +3,7 @@
 #include "ui/CommandRegistry.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QToolButton>
@@ -79,8 +80,11 @@ void ButtonBar::rebuild()
         dividerDue = false;
         QAction *action = m_commands.createAction(entry.id, this, entry.caption);
         action->setIcon(image(entry.image));
-        action->setToolTip(m_noTooltip.contains(entry.id) ? QString() : entry.tooltip);
+        action->setToolTip(entry.tooltip);
         addAction(action);
+        // An action without a tooltip of its own would show its caption.
+        if (m_noTooltip.contains(entry.id))
+            widgetForAction(action)->installEventFilter(this);
         if (QMenu *menu = command->menu()) {
             auto *tool = qobject_cast<QToolButton *>(widgetForAction(action));
             tool->setMenu(menu);
@@ -136,6 +140,11 @@ void ButtonBar::applyMode()
             break;
         }
     }
+}
+
+bool ButtonBar::eventFilter(QObject *watched, QEvent *event)
+{
+    return event->type() == QEvent::ToolTip && watched->parent() == this;
 }
 
 QToolButton *ButtonBar::button(const QString &id) const

@@ -26,7 +26,7 @@ public:
     ButtonMode mode() const { return m_mode; }
     // Shows every button with its caption beside its image, sized to fit (the Kestrel Tools).
     void setCaptionsBeside();
-    // The buttons of the bar carry no tooltip for these commands.
+    // The bar's button of this command shows no tooltip.
     void setNoTooltip(const QString &id);
 
     QToolButton *button(const QString &id) const;
@@ -35,6 +35,9 @@ public:
 
 signals:
     void rebuilt();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void rebuild();

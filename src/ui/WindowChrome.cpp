@@ -13,7 +13,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -75,16 +74,7 @@ WindowChrome::WindowChrome(Services services)
     createBandMenus();
     createWindowSizeMenu();
     rebuildMenus();
-    connect(&m_commands, &CommandRegistry::commandAdded, this, [this](Command *command) {
-        rebuildMenus();
-        // A menu given to a command later shows from then on.
-        connect(command, &Command::stateChanged, this, [this, command, menu = QPointer<QMenu>(command->menu())]() mutable {
-            if (command->menu() == menu)
-                return;
-            menu = command->menu();
-            rebuildMenus();
-        });
-    });
+    connect(&m_commands, &CommandRegistry::commandAdded, this, &WindowChrome::commandAdded);
     m_window.setMenuWidget(m_coolBar);
     watchForDropDownClose(m_coolBar);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 
 class ButtonBar;
+class Command;
 class CommandRegistry;
 class CoolBar;
 class Prompter;
@@ -104,6 +105,10 @@ private:
     void createBandMenus();
     void createWindowSizeMenu();
     void rebuildMenus();
+    // A command came: only the menu that names it is filled again, unless the menu bar changes.
+    void commandAdded(Command *command);
+    // Empties a menu of the menu bar and fills it from its items; false when nothing is in it.
+    bool refillMenu(QMenu *menu, qsizetype at);
     bool fillMenu(QMenu *menu, const QList<ChromeLayout::MenuItem> &items, qsizetype &at);
     void addMenuBarItem(const QList<ChromeLayout::MenuItem> &items, qsizetype &at);
     QMenu *providedMenu(const QString &name) const;
@@ -128,5 +133,4 @@ private:
     QMenu *m_windowSizeMenu;
     // The menu bar's own menus by caption; their contents are rebuilt as commands come.
     QHash<QString, QMenu *> m_menus;
-    QList<QMenu *> m_submenus;
 };

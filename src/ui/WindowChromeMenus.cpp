@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <functional>
 
 namespace {
@@ -138,14 +139,48 @@ QMenu *WindowChrome::providedMenu(const QString &name) const
 void WindowChrome::rebuildMenus()
 {
     m_menuBar->clear();
-    for (QMenu *menu : std::as_const(m_menus))
-        menu->clear();
-    qDeleteAll(m_submenus);
-    m_submenus.clear();
     const QList<MenuItem> &items = ChromeLayout::menuBar();
     qsizetype at = 0;
     while (at < items.size())
         addMenuBarItem(items, at);
+}
+
+void WindowChrome::commandAdded(Command *command)
+{
+    // A menu given to the command later shows from then on.
+    connect(command, &Command::stateChanged, this, [this, command, menu = QPointer<QMenu>(command->menu())]() mutable {
+        if (command->menu() == menu)
+            return;
+        menu = command->menu();
+        rebuildMenus();
+    });
+    const QList<MenuItem> &items = ChromeLayout::menuBar();
+    qsizetype menuStart = -1;
+    int depth = 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const MenuItem &item = items[i];
+        if (item.kind == MenuItem::Submenu && depth++ == 0)
+            menuStart = i + 1;
+        else if (item.kind == MenuItem::End)
+            --depth;
+        if (item.id != command->id())
+            continue;
+        QMenu *menu = depth > 0 ? m_menus.value(items[menuStart - 1].caption) : nullptr;
+        // A menu already on the bar only takes the entry; anything else changes the bar.
+        if (menu && m_menuBar->actions().contains(menu->menuAction()))
+            refillMenu(menu, menuStart);
+        else
+            rebuildMenus();
+        return;
+    }
+}
+
+bool WindowChrome::refillMenu(QMenu *menu, qsizetype at)
+{
+    menu->clear();
+    // Its submenus are its children; the menus of commands and of the tab set are not.
+    qDeleteAll(menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly));
+    return fillMenu(menu, ChromeLayout::menuBar(), at);
 }
 
 void WindowChrome::addMenuBarItem(const QList<MenuItem> &items, qsizetype &at)
@@ -165,7 +200,11 @@ void WindowChrome::addMenuBarItem(const QList<MenuItem> &items, qsizetype &at)
                     m_commands.find(CommandIds::SaveWorkspace)->setChecked(m_services.workspace.saveWorkspace());
                 });
         }
-        if (fillMenu(menu, items, at))
+        const qsizetype start = at;
+        // Past the menu's items to the next item of the bar.
+        for (int depth = 1; depth > 0; ++at)
+            depth += items[at].kind == MenuItem::Submenu ? 1 : items[at].kind == MenuItem::End ? -1 : 0;
+        if (refillMenu(menu, start))
             m_menuBar->addMenu(menu);
         return;
     }
@@ -214,10 +253,11 @@ bool WindowChrome::fillMenu(QMenu *menu, const QList<MenuItem> &items, qsizetype
             separatorDue = any;
             break;
         case MenuItem::Submenu: {
-            auto *submenu = new QMenu(item.caption, &m_window);
-            m_submenus.append(submenu);
+            auto *submenu = new QMenu(item.caption, menu);
             if (fillMenu(submenu, items, at))
                 place(submenu->menuAction());
+            else
+                delete submenu;
             break;
         }
         case MenuItem::Entry:

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QTest>
 #include <QToolButton>
 
 // A main window on fake engine controls, with helpers to reach its chrome.
@@ -78,6 +80,13 @@ struct ChromeWindow
     }
     QSize buttonSize(const QString &id) { return chrome().ToolBar2()->button(id)->size(); }
 };
+
+// Fails the test on any warning but the offscreen platform's notices of what it cannot do
+// (raising windows, size hints, grabbing the keyboard for a popup menu).
+inline void failOnChromeWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+}
 
 // Every window starts from no stored settings and no workspace, unless the test wrote them.
 inline void forgetStoredWindow()

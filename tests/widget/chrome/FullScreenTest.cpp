@@ -1,12 +1,13 @@
 #include "ChromeWindow.h"
 #include "browser/TabbedBrowser.h"
-#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "ui/CommandIds.h"
 
 #include <QComboBox>
 #include <QStatusBar>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +26,7 @@ class FullScreenTest : public QObject
 private slots:
     void init()
     {
-        failOnQtWarnings();
+        failOnChromeWarnings();
         forgetStoredWindow();
     }
 
@@ -93,7 +94,17 @@ private slots:
         ButtonBar *bar = w.chrome().pnlToolBar()->ToolBarForFullscreen();
         QToolButton *favorites = bar->button(CommandIds::FavoritesDropDown);
         QCOMPARE(favorites->text(), u"Favorites"_s);
-        QVERIFY(favorites->toolTip().isEmpty());
+        const auto showsTooltip = [](QWidget *button) {
+            QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(button, &help);
+            const bool shown = QToolTip::isVisible();
+            QToolTip::hideText();
+            return shown;
+        };
+        w.chrome().tbFullscreenClick(true);
+        QVERIFY(!showsTooltip(favorites));
+        QVERIFY(showsTooltip(bar->button(CommandIds::Back)));
+        w.chrome().tbFullscreenClick(false);
         QCOMPARE(bar->button(CommandIds::TabUp)->toolTip(), u"Move Active Tab Up"_s);
         QCOMPARE(bar->button(CommandIds::Back)->size(), QSize(27, 27));
     }

@@ -3,7 +3,6 @@
 #include "browser/TabbedBrowser.h"
 #include "browser/tabs/BrowserTab.h"
 #include "testkit/ScriptedPrompter.h"
-#include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
 #include "ui/CommandIds.h"
 
@@ -36,7 +35,7 @@ class WindowChromeTest : public QObject
 private slots:
     void init()
     {
-        failOnQtWarnings();
+        failOnChromeWarnings();
         forgetStoredWindow();
     }
 
