@@ -30,12 +30,6 @@ void BandLayout::setWidth(int index, int width)
     m_bands[index].width = std::max(width, m_bands[index].minWidth);
 }
 
-void BandLayout::setMinWidth(int index, int width)
-{
-    m_bands[index].minWidth = width;
-    m_bands[index].width = std::max(m_bands[index].width, width);
-}
-
 QList<BandLayout::Row> BandLayout::arrange(int availableWidth) const
 {
     // Rows by row break, then split where even the minimum widths do not fit.

@@ -45,7 +45,6 @@ public:
     void setWidth(int index, int width);
     void setVisible(int index, bool visible) { m_bands[index].visible = visible; }
     void setMinHeight(int index, int height) { m_bands[index].minHeight = height; }
-    void setMinWidth(int index, int width);
 
     // The visible bands in rows for a container this wide. A row whose bands do not fit even at
     // their minimum widths goes on in a further row; bands that do not fit at their requested

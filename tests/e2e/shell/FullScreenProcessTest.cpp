@@ -81,10 +81,15 @@ private slots:
                              {QStringLiteral("Empty"), QStringLiteral("Other"), QStringLiteral("\thttp://127.0.0.1:9/")});
 
         Run running({}, display.environment(home.environment()));
+        // The main window, not the splash window of the same name (480 x 280): by default it
+        // takes most of the screen.
         QString window;
         QVERIFY(waitUntil([&] {
-            const QStringList windows = display.windowsNamed(QStringLiteral("^Kestrel Browser"));
-            window = windows.isEmpty() ? QString() : windows.first();
+            for (const QString &named : display.windowsNamed(QStringLiteral("^Kestrel Browser"))) {
+                const std::optional<QRect> geometry = geometryOf(display, named);
+                if (geometry && geometry->width() > 640)
+                    window = named;
+            }
             return !window.isEmpty();
         }, StartTimeout));
         std::optional<QRect> before;

@@ -113,8 +113,6 @@ private slots:
         QCOMPARE(layout.band(0).width, 30);
         layout.setWidth(0, 10);
         QCOMPARE(layout.band(0).width, 30);
-        layout.setMinWidth(0, 50);
-        QCOMPARE(layout.band(0).width, 50);
     }
 
     void droppingADraggedBand_data()
