@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFrame>
 #include <QMenu>
 #include <QPointer>
 #include <QToolButton>
@@ -18,8 +19,6 @@ ButtonBar::ButtonBar(CommandRegistry &commands, QList<ChromeLayout::Button> butt
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(22, 22));
-    setStyleSheet(QStringLiteral("QToolBar { border: 0px; spacing: 0px; padding: 0px; } QToolBar::separator { width: %1px; }")
-                      .arg(DividerWidth - 2));
     const auto isMine = [this](const QString &id) {
         for (const ChromeLayout::Button &entry : std::as_const(m_buttons)) {
             if (entry.id == id)
@@ -75,8 +74,14 @@ void ButtonBar::rebuild()
         Command *command = m_commands.find(entry.id);
         if (!command)
             continue;
-        if (dividerDue)
-            addSeparator();
+        if (dividerDue) {
+            // A plain line rather than a tool bar separator, whose width is the style's.
+            auto *divider = new QFrame;
+            divider->setFrameShape(QFrame::VLine);
+            divider->setFrameShadow(QFrame::Sunken);
+            divider->setFixedWidth(DividerWidth);
+            addWidget(divider);
+        }
         dividerDue = false;
         QAction *action = m_commands.createAction(entry.id, this, entry.caption);
         action->setIcon(image(entry.image));

@@ -234,7 +234,7 @@ private slots:
 
         QStringList buttons;
         for (QAction *action : w.chrome().ToolBar2()->actions())
-            buttons << (action->isSeparator() ? u"|"_s : action->text());
+            buttons << (action->text().isEmpty() ? u"|"_s : action->text());
         QCOMPARE(buttons, (QStringList{u"Back"_s, u"Forward"_s, u"Stop"_s, u"Refresh"_s, u"Home"_s, u"|"_s,
                                        u"Search"_s, u"Favorties"_s, u"Mail"_s, u"Print"_s, u"Add Note"_s,
                                        u"Spell Check"_s, u"Fullscreen"_s, u"|"_s, u"New Tab"_s, u"Move Up"_s,
@@ -245,7 +245,9 @@ private slots:
         QCOMPARE(w.chrome().ToolBar2()->button(CommandIds::FullScreen)->toolTip(), u"Fullscreen View"_s);
         QStringList tools;
         for (QAction *action : w.chrome().ToolBar4()->actions())
-            tools << (action->isSeparator() ? u"|"_s : action->text());
+            tools << (action->text().isEmpty() ? u"|"_s : action->text());
+        // Dividers are 8 wide.
+        QCOMPARE(w.chrome().ToolBar4()->widgetForAction(w.chrome().ToolBar4()->actions()[1])->width(), 8);
         QCOMPARE(tools, (QStringList{u"Translate Language"_s, u"|"_s, u"Modify Page Format"_s}));
         QCOMPARE(w.chrome().ToolBar4()->button(CommandIds::PageFormat)->menu(), &pageFormat);
         QCOMPARE(w.chrome().ToolBar4()->button(CommandIds::PageFormat)->popupMode(), QToolButton::InstantPopup);
