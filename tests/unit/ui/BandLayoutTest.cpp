@@ -8,10 +8,10 @@ using namespace Qt::StringLiterals;
 namespace {
 // Bands written "name:minWidth:width", each prefixed by "/" for a row break, "-" when hidden
 // and "=" when fixed in size; separated by spaces.
-BandLayout layoutOf(const QString &spec)
+BandLayout layoutOf(const QString &written)
 {
     BandLayout layout;
-    for (QString word : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (QString word : written.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         BandLayout::Band band;
         while (word.startsWith(QLatin1Char('/')) || word.startsWith(QLatin1Char('-')) || word.startsWith(QLatin1Char('='))) {
             if (word.startsWith(QLatin1Char('/')))
