@@ -15,6 +15,7 @@
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
 #include "ui/options/KestrelOptions.h"
+#include "ui/WindowChrome.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -32,7 +33,6 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
     CreateAddressBar();
-    // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
     CreateWindowCommands();
     m_favorites = std::make_unique<FavoritesAndGroups>(
@@ -45,6 +45,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
         m_commands, m_prompter, DataFolder::path(), this, [this] { return GetActiveDocument(); },
         [this](const QString &address) { AddBrowserTab(address); }, [this] { m_typingAids.LoadTypingAids(); },
         HunspellDictionary::systemFolders()});
+    CreateWindowChrome();
     FormCreate();
 }
 
@@ -62,8 +63,10 @@ void TfrmKestrelBrowser::FormShow()
 {
     const bool firstShow = !m_shownBefore;
     m_shownBefore = true;
-    if (firstShow)
+    if (firstShow) {
+        m_chrome->RestoreBands();
         OpenFirstTabs();
+    }
     HandleCommandLineAddress();
     if (firstShow)
         emit firstTabsOpened();

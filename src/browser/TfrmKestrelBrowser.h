@@ -33,6 +33,7 @@ class PageKeyFilter;
 class SpellCheckTool;
 class TKestrelWB;
 class TabbedBrowser;
+class WindowChrome;
 
 // The main window of the browser. It owns the settings store object for the whole run, reads
 // its settings when it is created and writes them back when it closes.
@@ -72,6 +73,7 @@ public:
     TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
     CommandRegistry &commands() { return m_commands; }
     AddressBar &addressBar() const { return *m_addressBar; }
+    WindowChrome &chrome() const { return *m_chrome; }
     Workspace &workspace() { return m_workspace; }
     WorkspaceSaver &workspaceSaver() { return m_workspaceSaver; }
     NewWindowPolicy &newWindowPolicy() { return m_newWindowPolicy; }
@@ -134,7 +136,6 @@ private:
 
     // Keys of the page whose operations come with later work.
     void FillPersonalInfo();          // fills the focused form from the personal info lists
-    void FullScreen();                // switches the full-screen display on and off
     void ViewSource();                // shows the source of the active page
 
     // Showing and closing.
@@ -163,11 +164,12 @@ private:
     // The window's own commands and their menu entries: Exit, the Options entries (with the
     // options dialog and the Mail button) and "&Go To Address".
     void CreateWindowCommands();
-    // The page commands with the Edit and Options menus, and the bar combo-box menu.
+    // The page commands and the bar combo-box menu.
     void CreatePageCommands();
-    void CreatePageMenus();
     // The options dialog's command and the Mail button.
     void CreateOptions();
+    // The menus, bands and tool bars over the registered commands, and full-screen mode.
+    void CreateWindowChrome();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -187,6 +189,7 @@ private:
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
+    std::unique_ptr<WindowChrome> m_chrome;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
     std::unique_ptr<KestrelOptions> m_options;
 

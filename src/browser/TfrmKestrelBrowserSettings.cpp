@@ -10,6 +10,7 @@
 #include "sponsor/ShowHtmlDialog.h"
 #include "sponsor/SponsorChannel.h"
 #include "spell/SpellCheckTool.h"
+#include "ui/WindowChrome.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -84,7 +85,10 @@ void TfrmKestrelBrowser::EnsureUniqueId()
     SponsorChannel::uniqueId(m_store);
 }
 
-void TfrmKestrelBrowser::ApplyToolBarStyle() {}
+void TfrmKestrelBrowser::ApplyToolBarStyle()
+{
+    m_chrome->ReadButtonMode();
+}
 
 void TfrmKestrelBrowser::FillSearchSiteLists()
 {
@@ -145,4 +149,7 @@ void TfrmKestrelBrowser::WriteTabPosition()
     m_store.writeString(Main, TabPosition, m_tabbed->tabs().tabPositionName());
 }
 
-void TfrmKestrelBrowser::WriteToolBarStyle() {}
+void TfrmKestrelBrowser::WriteToolBarStyle()
+{
+    m_chrome->WriteButtonMode();
+}
