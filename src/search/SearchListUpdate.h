@@ -3,6 +3,8 @@
 #include "support/HttpDownload.h"
 
 #include <QObject>
+#include "ui/MakerSite.h"
+
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -22,7 +24,7 @@ public:
     static constexpr qint64 MaxBytes = 1024 * 1024;
     // Scheme and host (and port) of the update server, in the "Tarnwell Multi Search" section.
     static inline const QString UpdateServerKey = QStringLiteral("Update Server");
-    static inline const QString DefaultUpdateServer = QStringLiteral("https://www.kestrelbrowser.com");
+    static inline const QString DefaultUpdateServer = MakerSite::address(QString());
     static inline const QString UpdatePath = QStringLiteral("/multisearch/update.txt");
 
     // What the end of a download leads to.

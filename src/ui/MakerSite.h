@@ -2,10 +2,13 @@
 
 #include <QString>
 
-// Pages on the maker's web site: the online help and the product's home page.
+// The maker's web site: the online help, the product's home page, the search-list update and
+// the sponsor channel.
 namespace MakerSite {
+inline const QString Host = QStringLiteral("www.kestrelbrowser.org");
+
 inline QString address(const QString &path)
 {
-    return QStringLiteral("https://www.kestrelbrowser.org") + path;
+    return QStringLiteral("https://") + Host + path;
 }
 }
