@@ -1,10 +1,9 @@
 #pragma once
 
 #include "support/HttpDownload.h"
-
-#include <QObject>
 #include "ui/MakerSite.h"
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
