@@ -281,6 +281,8 @@
         },
         editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
+        focusedForm: (frame) => focusedForm(),
+        writeControls: (frame, writes) => writeControls(writes),
         colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
         setColour: (frame, which, colour) => {
             if (!hasColours(String(which)))
@@ -364,6 +366,117 @@
         answerFieldEdit: (element, frame, expected, value, caret) =>
             settleFieldEdit(element, String(expected), {value: String(value), caret: offset(caret)}),
     });
+
+    // ---- Whole forms in one call: the focused element with its form, and batches of changes. ----
+
+    // Sizes below this many pixels, and opacities below this, are not seen by the user.
+    const MIN_VISIBLE_PX = 2;
+    const MIN_OPACITY = 0.1;
+    // Overflow that cuts off what lies outside the box, out of the user's reach.
+    const CLIPPING_OVERFLOW = new Set(['hidden', 'clip']);
+
+    // Whether the user can see the element: rendered, not hidden by style, of a visible size,
+    // not placed where no scrolling reaches, not faded out, and not clipped away by a box
+    // around it. Computed styles are shared through `styles` during one read.
+    function isVisible(element, styles) {
+        const styleOf = (e) => {
+            let style = styles.get(e);
+            if (!style) {
+                style = getComputedStyle(e);
+                styles.set(e, style);
+            }
+            return style;
+        };
+        if (tagOf(element) === 'INPUT' && element.type === 'hidden')
+            return false;
+        if (!element.getClientRects().length || styleOf(element).visibility !== 'visible')
+            return false;
+        const box = element.getBoundingClientRect();
+        let left = box.left, top = box.top, right = box.right, bottom = box.bottom;
+        const small = () => right - left < MIN_VISIBLE_PX || bottom - top < MIN_VISIBLE_PX;
+        if (small())
+            return false;
+        const root = document.scrollingElement || document.documentElement;
+        const pageWidth = Math.max(root.scrollWidth, innerWidth);
+        const pageHeight = Math.max(root.scrollHeight, innerHeight);
+        if (right + scrollX <= 0 || bottom + scrollY <= 0 || left + scrollX >= pageWidth || top + scrollY >= pageHeight)
+            return false;
+        for (let e = element; e && e !== document.documentElement; e = e.parentElement) {
+            const style = styleOf(e);
+            if (Number(style.opacity) < MIN_OPACITY)
+                return false;
+            if ((style.clip && style.clip !== 'auto') || (style.clipPath && style.clipPath !== 'none'))
+                return false;
+            if (e === element)
+                continue;
+            const around = e.getBoundingClientRect();
+            const clipsX = style.overflowX !== 'visible';
+            const clipsY = style.overflowY !== 'visible';
+            // A scrolling box shows what it holds once scrolled, unless the box itself is too small.
+            if ((clipsX && around.width < MIN_VISIBLE_PX) || (clipsY && around.height < MIN_VISIBLE_PX))
+                return false;
+            if (CLIPPING_OVERFLOW.has(style.overflowX)) {
+                left = Math.max(left, around.left);
+                right = Math.min(right, around.right);
+            }
+            if (CLIPPING_OVERFLOW.has(style.overflowY)) {
+                top = Math.max(top, around.top);
+                bottom = Math.min(bottom, around.bottom);
+            }
+            if (small())
+                return false;
+        }
+        return true;
+    }
+
+    // A control as [element number, tag, type, name, value, VCARD_NAME, checked, selected index,
+    // visible]: arrays keep a form of thousands of controls small on its way to the program.
+    function controlState(element, styles) {
+        const tag = tagOf(element);
+        elementRef(element, 0);
+        return [elementIds.get(element), tag, tag === 'INPUT' ? element.type.toUpperCase() : '',
+                typeof element.name === 'string' ? element.name : '', isFormControl(element) ? element.value : '',
+                attribute(element, 'vcard_name'), isOptionButton(element) && element.checked,
+                tag === 'SELECT' ? element.selectedIndex : -1, isVisible(element, styles)];
+    }
+
+    function focusedForm() {
+        const active = document.activeElement || document.body;
+        if (!active)
+            return null;
+        const styles = new Map();
+        const form = isFormControl(active) ? active.form : null;
+        return {focused: controlState(active, styles), inForm: !!form,
+                controls: form ? Array.from(form.elements, (element) => controlState(element, styles)) : []};
+    }
+
+    const CONTROL_WRITES = {
+        v: (element, value) => elementOps.setValue(element, 0, value),
+        c: (element, checked) => elementOps.setChecked(element, 0, checked),
+        s: (element, index) => elementOps.setSelectedIndex(element, 0, index),
+    };
+
+    // Changes as [element number, 'v' value | 'c' checked | 's' selected index, argument], made
+    // in order; the number made. Elements gone from this document or of the wrong kind are
+    // left out, as is a value a file input refuses.
+    function writeControls(writes) {
+        let made = 0;
+        for (const write of Array.isArray(writes) ? writes : []) {
+            const [id, kind, argument] = Array.isArray(write) ? write : [];
+            const ref = elements.get(Number(id));
+            const element = ref && ref.deref();
+            const change = Object.hasOwn(CONTROL_WRITES, kind) ? CONTROL_WRITES[kind] : null;
+            if (!element || !change || !element.isConnected || element.ownerDocument !== document)
+                continue;
+            try {
+                if (change(element, argument))
+                    made++;
+            } catch (error) {
+                // The element refused the change (a file input given a path).
+            }
+        }
+        return made;
+    }
 
     function perform(target, op, args) {
         const parts = String(target).split(':');

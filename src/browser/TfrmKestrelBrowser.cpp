@@ -4,10 +4,12 @@
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/BrowserTab.h"
+#include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
+#include "typing/PersonalInfoFill.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -27,6 +29,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     CreateAddressBar();
     // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
+    CreateFormTools();
     CreateWindowCommands();
     FormCreate();
 }

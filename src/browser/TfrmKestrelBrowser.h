@@ -20,12 +20,14 @@
 
 class AddressBar;
 class BrowserControl;
+class FormDataCommands;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
 class InPageTypingAids;
 class PageFieldEdits;
 class PageKeyFilter;
+class PersonalInfoFill;
 class TKestrelWB;
 class TabbedBrowser;
 
@@ -156,6 +158,8 @@ private:
     // The page commands with the Edit and Options menus, and the bar combo-box menu.
     void CreatePageCommands();
     void CreatePageMenus();
+    // The form tools: personal info fill and the form data commands.
+    void CreateFormTools();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -184,5 +188,7 @@ private:
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
+    std::unique_ptr<PersonalInfoFill> m_personalInfoFill;
+    std::unique_ptr<FormDataCommands> m_formDataCommands;
     QPointer<QObject> m_hookBeforeActivation;
 };

@@ -56,9 +56,6 @@ void TfrmKestrelBrowser::RestoreMessageHook()
     m_inPageAids->tmrHTMLForm().stop();
 }
 
-// Filled by the personal info form fill.
-void TfrmKestrelBrowser::FillPersonalInfo() {}
-
 // Filled by the full-screen display.
 void TfrmKestrelBrowser::FullScreen() {}
 
