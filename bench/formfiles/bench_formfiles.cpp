@@ -5,6 +5,7 @@
 // per-field implementation would. Prints the median time of each, the ratio, and how many
 // distinct gauge positions each command showed.
 #include "browser/TKestrelWB.h"
+#include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
 #include "browser/page/PageDocument.h"
 #include "browser/page/PageElement.h"

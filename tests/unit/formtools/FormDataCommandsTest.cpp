@@ -101,15 +101,6 @@ private slots:
         QVERIFY(m_statusTexts.isEmpty());
     }
 
-    void withoutADocumentTheCommandsDoNothing()
-    {
-        m_withDocument = false;
-        for (const QString &id : {CommandIds::SaveTextArea, CommandIds::InsertTextFile, CommandIds::SaveFormData,
-                                  CommandIds::InsertFormData})
-            QVERIFY(m_commands->trigger(id));
-        QVERIFY(m_prompter.shown().isEmpty());
-    }
-
     void theFileMenuStateFollowsTheFocus_data()
     {
         QTest::addColumn<bool>("document");
@@ -211,15 +202,6 @@ private slots:
         QVERIFY(m_commands->trigger(CommandIds::InsertFormData));
         QCOMPARE(m_prompter.texts().constLast(), u"File Not Found"_s);
         QVERIFY(m_statusTexts.isEmpty());
-    }
-
-    void aTextAreaIsSavedAsLines()
-    {
-        focus(u"area"_s);
-        QVERIFY(m_document->elementById(u"area"_s)->setValue(u"first\nsecond = 2\n\nlast"_s));
-        m_prompter.queueText(path(u"area.txt"_s));
-        QVERIFY(m_commands->trigger(CommandIds::SaveTextArea));
-        QCOMPARE(contents(path(u"area.txt"_s)), QByteArray("first\r\nsecond = 2\r\n\r\nlast\r\n"));
     }
 
     void aTextFileGoesIntoTheTextArea_data()
