@@ -375,79 +375,89 @@
     // Overflow that cuts off what lies outside the box, out of the user's reach.
     const CLIPPING_OVERFLOW = new Set(['hidden', 'clip']);
 
-    // Whether the user can see the element: rendered, not hidden by style, of a visible size,
-    // not placed where no scrolling reaches, not faded out, and not clipped away by a box
-    // around it. Computed styles are shared through `styles` during one read.
-    function isVisible(element, styles) {
-        const styleOf = (e) => {
-            let style = styles.get(e);
-            if (!style) {
-                style = getComputedStyle(e);
-                styles.set(e, style);
-            }
-            return style;
-        };
-        if (tagOf(element) === 'INPUT' && element.type === 'hidden')
-            return false;
-        if (!element.getClientRects().length || styleOf(element).visibility !== 'visible')
-            return false;
-        const box = element.getBoundingClientRect();
-        let left = box.left, top = box.top, right = box.right, bottom = box.bottom;
-        const small = () => right - left < MIN_VISIBLE_PX || bottom - top < MIN_VISIBLE_PX;
-        if (small())
-            return false;
+    const OPEN = Object.freeze({hides: false, left: -Infinity, top: -Infinity, right: Infinity, bottom: Infinity});
+
+    function hidesByStyle(style) {
+        return Number(style.opacity) < MIN_OPACITY || (!!style.clip && style.clip !== 'auto')
+               || (!!style.clipPath && style.clipPath !== 'none');
+    }
+
+    // Tells whether the user can see an element: rendered, not hidden by style, of a visible
+    // size, not placed where no scrolling reaches, not faded out, and not clipped away by a box
+    // around it. One reader serves one read of a form: each box around the controls is looked
+    // at once, however many controls it holds.
+    function visibilityReader() {
         const root = document.scrollingElement || document.documentElement;
         const pageWidth = Math.max(root.scrollWidth, innerWidth);
         const pageHeight = Math.max(root.scrollHeight, innerHeight);
-        if (right + scrollX <= 0 || bottom + scrollY <= 0 || left + scrollX >= pageWidth || top + scrollY >= pageHeight)
-            return false;
-        for (let e = element; e && e !== document.documentElement; e = e.parentElement) {
-            const style = styleOf(e);
-            if (Number(style.opacity) < MIN_OPACITY)
-                return false;
-            if ((style.clip && style.clip !== 'auto') || (style.clipPath && style.clipPath !== 'none'))
-                return false;
-            if (e === element)
-                continue;
-            const around = e.getBoundingClientRect();
+        // What the boxes from an element up hide, and the rectangle they leave to their content.
+        const chains = new Map();
+        function chainOf(e) {
+            if (!e || e === document.documentElement)
+                return OPEN;
+            let chain = chains.get(e);
+            if (chain)
+                return chain;
+            chain = Object.assign({}, chainOf(e.parentElement));
+            const style = getComputedStyle(e);
             const clipsX = style.overflowX !== 'visible';
             const clipsY = style.overflowY !== 'visible';
-            // A scrolling box shows what it holds once scrolled, unless the box itself is too small.
-            if ((clipsX && around.width < MIN_VISIBLE_PX) || (clipsY && around.height < MIN_VISIBLE_PX))
-                return false;
-            if (CLIPPING_OVERFLOW.has(style.overflowX)) {
-                left = Math.max(left, around.left);
-                right = Math.min(right, around.right);
+            if (hidesByStyle(style)) {
+                chain.hides = true;
+            } else if (!chain.hides && (clipsX || clipsY)) {
+                const box = e.getBoundingClientRect();
+                // A scrolling box shows what it holds once scrolled, unless the box itself is too small.
+                if ((clipsX && box.width < MIN_VISIBLE_PX) || (clipsY && box.height < MIN_VISIBLE_PX))
+                    chain.hides = true;
+                if (CLIPPING_OVERFLOW.has(style.overflowX)) {
+                    chain.left = Math.max(chain.left, box.left);
+                    chain.right = Math.min(chain.right, box.right);
+                }
+                if (CLIPPING_OVERFLOW.has(style.overflowY)) {
+                    chain.top = Math.max(chain.top, box.top);
+                    chain.bottom = Math.min(chain.bottom, box.bottom);
+                }
             }
-            if (CLIPPING_OVERFLOW.has(style.overflowY)) {
-                top = Math.max(top, around.top);
-                bottom = Math.min(bottom, around.bottom);
-            }
-            if (small())
-                return false;
+            chains.set(e, chain);
+            return chain;
         }
-        return true;
+        return (element) => {
+            if (tagOf(element) === 'INPUT' && element.type === 'hidden')
+                return false;
+            if (!element.getClientRects().length)
+                return false;
+            const style = getComputedStyle(element);
+            if (style.visibility !== 'visible' || hidesByStyle(style))
+                return false;
+            const box = element.getBoundingClientRect();
+            if (box.width < MIN_VISIBLE_PX || box.height < MIN_VISIBLE_PX || box.right + scrollX <= 0
+                || box.bottom + scrollY <= 0 || box.left + scrollX >= pageWidth || box.top + scrollY >= pageHeight)
+                return false;
+            const chain = chainOf(element.parentElement);
+            return !chain.hides && Math.min(box.right, chain.right) - Math.max(box.left, chain.left) >= MIN_VISIBLE_PX
+                   && Math.min(box.bottom, chain.bottom) - Math.max(box.top, chain.top) >= MIN_VISIBLE_PX;
+        };
     }
 
     // A control as [element number, tag, type, name, value, VCARD_NAME, checked, selected index,
     // visible]: arrays keep a form of thousands of controls small on its way to the program.
-    function controlState(element, styles) {
+    function controlState(element, isVisible) {
         const tag = tagOf(element);
         elementRef(element, 0);
         return [elementIds.get(element), tag, tag === 'INPUT' ? element.type.toUpperCase() : '',
                 typeof element.name === 'string' ? element.name : '', isFormControl(element) ? element.value : '',
                 attribute(element, 'vcard_name'), isOptionButton(element) && element.checked,
-                tag === 'SELECT' ? element.selectedIndex : -1, isVisible(element, styles)];
+                tag === 'SELECT' ? element.selectedIndex : -1, isVisible(element)];
     }
 
     function focusedForm() {
         const active = document.activeElement || document.body;
         if (!active)
             return null;
-        const styles = new Map();
+        const isVisible = visibilityReader();
         const form = isFormControl(active) ? active.form : null;
-        return {focused: controlState(active, styles), inForm: !!form,
-                controls: form ? Array.from(form.elements, (element) => controlState(element, styles)) : []};
+        return {focused: controlState(active, isVisible), inForm: !!form,
+                controls: form ? Array.from(form.elements, (element) => controlState(element, isVisible)) : []};
     }
 
     const CONTROL_WRITES = {
