@@ -43,7 +43,7 @@ public:
     };
     static AppliesTo SplitAppliesTo(const QString &line);
 
-    // The question asked before a field holding `current` takes `value`.
+    // The question asked before a field that holds another value takes `value`.
     static QString question(const PageFormControl &field, const QString &value);
 
 private:
