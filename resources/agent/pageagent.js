@@ -281,6 +281,8 @@
         },
         editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
+        focusedForm: (frame) => focusedForm(),
+        writeControls: (frame, writes) => writeControls(writes),
         colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
         setColour: (frame, which, colour) => {
             if (!hasColours(String(which)))
@@ -562,6 +564,127 @@
         answerFieldEdit: (element, frame, expected, value, caret) =>
             settleFieldEdit(element, String(expected), {value: String(value), caret: offset(caret)}),
     });
+
+    // ---- Whole forms in one call: the focused element with its form, and batches of changes. ----
+
+    // Sizes below this many pixels, and opacities below this, are not seen by the user.
+    const MIN_VISIBLE_PX = 2;
+    const MIN_OPACITY = 0.1;
+    // Overflow that cuts off what lies outside the box, out of the user's reach.
+    const CLIPPING_OVERFLOW = new Set(['hidden', 'clip']);
+
+    const OPEN = Object.freeze({hides: false, left: -Infinity, top: -Infinity, right: Infinity, bottom: Infinity});
+
+    function hidesByStyle(style) {
+        return Number(style.opacity) < MIN_OPACITY || (!!style.clip && style.clip !== 'auto')
+               || (!!style.clipPath && style.clipPath !== 'none');
+    }
+
+    // Tells whether the user can see an element: rendered, not hidden by style, of a visible
+    // size, not placed where no scrolling reaches, not faded out, and not clipped away by a box
+    // around it. One reader serves one read of a form: each box around the controls is looked
+    // at once, however many controls it holds.
+    function visibilityReader() {
+        const root = document.scrollingElement || document.documentElement;
+        const pageWidth = Math.max(root.scrollWidth, innerWidth);
+        const pageHeight = Math.max(root.scrollHeight, innerHeight);
+        // What the boxes from an element up hide, and the rectangle they leave to their content.
+        const chains = new Map();
+        function chainOf(e) {
+            if (!e || e === document.documentElement)
+                return OPEN;
+            let chain = chains.get(e);
+            if (chain)
+                return chain;
+            chain = Object.assign({}, chainOf(e.parentElement));
+            const style = getComputedStyle(e);
+            const clipsX = style.overflowX !== 'visible';
+            const clipsY = style.overflowY !== 'visible';
+            if (hidesByStyle(style)) {
+                chain.hides = true;
+            } else if (!chain.hides && (clipsX || clipsY)) {
+                const box = e.getBoundingClientRect();
+                // A scrolling box shows what it holds once scrolled, unless the box itself is too small.
+                if ((clipsX && box.width < MIN_VISIBLE_PX) || (clipsY && box.height < MIN_VISIBLE_PX))
+                    chain.hides = true;
+                if (CLIPPING_OVERFLOW.has(style.overflowX)) {
+                    chain.left = Math.max(chain.left, box.left);
+                    chain.right = Math.min(chain.right, box.right);
+                }
+                if (CLIPPING_OVERFLOW.has(style.overflowY)) {
+                    chain.top = Math.max(chain.top, box.top);
+                    chain.bottom = Math.min(chain.bottom, box.bottom);
+                }
+            }
+            chains.set(e, chain);
+            return chain;
+        }
+        return (element) => {
+            if (tagOf(element) === 'INPUT' && element.type === 'hidden')
+                return false;
+            if (!element.getClientRects().length)
+                return false;
+            const style = getComputedStyle(element);
+            if (style.visibility !== 'visible' || hidesByStyle(style))
+                return false;
+            const box = element.getBoundingClientRect();
+            if (box.width < MIN_VISIBLE_PX || box.height < MIN_VISIBLE_PX || box.right + scrollX <= 0
+                || box.bottom + scrollY <= 0 || box.left + scrollX >= pageWidth || box.top + scrollY >= pageHeight)
+                return false;
+            const chain = chainOf(element.parentElement);
+            return !chain.hides && Math.min(box.right, chain.right) - Math.max(box.left, chain.left) >= MIN_VISIBLE_PX
+                   && Math.min(box.bottom, chain.bottom) - Math.max(box.top, chain.top) >= MIN_VISIBLE_PX;
+        };
+    }
+
+    // A control as [element number, tag, type, name, value, VCARD_NAME, checked, selected index,
+    // visible]: arrays keep a form of thousands of controls small on its way to the program.
+    function controlState(element, isVisible) {
+        const tag = tagOf(element);
+        elementRef(element, 0);
+        return [elementIds.get(element), tag, tag === 'INPUT' ? element.type.toUpperCase() : '',
+                typeof element.name === 'string' ? element.name : '', isFormControl(element) ? element.value : '',
+                attribute(element, 'vcard_name'), isOptionButton(element) && element.checked,
+                tag === 'SELECT' ? element.selectedIndex : -1, isVisible(element)];
+    }
+
+    function focusedForm() {
+        const active = document.activeElement || document.body;
+        if (!active)
+            return null;
+        const isVisible = visibilityReader();
+        const form = isFormControl(active) ? active.form : null;
+        return {focused: controlState(active, isVisible), inForm: !!form,
+                controls: form ? Array.from(form.elements, (element) => controlState(element, isVisible)) : []};
+    }
+
+    const CONTROL_WRITES = {
+        v: (element, value) => elementOps.setValue(element, 0, value),
+        c: (element, checked) => elementOps.setChecked(element, 0, checked),
+        s: (element, index) => elementOps.setSelectedIndex(element, 0, index),
+    };
+
+    // Changes as [element number, 'v' value | 'c' checked | 's' selected index, argument], made
+    // in order; the number made. Elements gone from this document or of the wrong kind are
+    // left out, as is a value a file input refuses.
+    function writeControls(writes) {
+        let made = 0;
+        for (const write of Array.isArray(writes) ? writes : []) {
+            const [id, kind, argument] = Array.isArray(write) ? write : [];
+            const ref = elements.get(Number(id));
+            const element = ref && ref.deref();
+            const change = Object.hasOwn(CONTROL_WRITES, kind) ? CONTROL_WRITES[kind] : null;
+            if (!element || !change || !element.isConnected || element.ownerDocument !== document)
+                continue;
+            try {
+                if (change(element, argument))
+                    made++;
+            } catch (error) {
+                // The element refused the change (a file input given a path).
+            }
+        }
+        return made;
+    }
 
     function perform(target, op, args) {
         const parts = String(target).split(':');

@@ -6,6 +6,7 @@
 #include "browser/status/StatusArea.h"
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
+#include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
@@ -16,6 +17,7 @@
 #include "typing/PageKeyFilter.h"
 #include "ui/options/KestrelOptions.h"
 #include "ui/WindowChrome.h"
+#include "typing/PersonalInfoFill.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -34,6 +36,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     CreateTabSet();
     CreateAddressBar();
     CreatePageCommands();
+    CreateFormTools();
     CreateWindowCommands();
     m_favorites = std::make_unique<FavoritesAndGroups>(
         *this, m_store, m_prompter, DataFolder::path(), m_commands, m_tabbed->tabs(),

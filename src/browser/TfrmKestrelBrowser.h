@@ -21,6 +21,7 @@
 class AddressBar;
 class FavoritesAndGroups;
 class BrowserControl;
+class FormDataCommands;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
@@ -31,6 +32,7 @@ class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
 class SpellCheckTool;
+class PersonalInfoFill;
 class TKestrelWB;
 class TabbedBrowser;
 class WindowChrome;
@@ -170,6 +172,8 @@ private:
     void CreateOptions();
     // The menus, bands and tool bars over the registered commands, and full-screen mode.
     void CreateWindowChrome();
+    // The form tools: personal info fill and the form data commands.
+    void CreateFormTools();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -199,5 +203,7 @@ private:
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
     std::unique_ptr<SpellCheckTool> m_spellCheck;
+    std::unique_ptr<PersonalInfoFill> m_personalInfoFill;
+    std::unique_ptr<FormDataCommands> m_formDataCommands;
     QPointer<QObject> m_hookBeforeActivation;
 };

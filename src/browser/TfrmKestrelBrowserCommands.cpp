@@ -9,6 +9,7 @@
 #include "browser/tabs/TabMenus.h"
 #include "favorites/FavoritesAndGroups.h"
 #include "favorites/TfrmFavorites.h"
+#include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
 #include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
@@ -105,6 +106,9 @@ void TfrmKestrelBrowser::CreateWindowChrome()
     // The Edit menu's entries follow the focused document as it opens.
     connect(m_chrome->menu(QStringLiteral("&Edit")), &QMenu::aboutToShow, this,
             [this] { m_pageCommands->PopupMenuEditPopup(); });
+    // So do the File menu's form data entries.
+    connect(m_chrome->menu(QStringLiteral("&File")), &QMenu::aboutToShow, this,
+            [this] { m_formDataCommands->FileMenuPopup(); });
     // The subsystems' bands and the favorites drop-down's closing hooks.
     m_chrome->setBandBar(QStringLiteral("QuickSearch"), m_search->quickSearchBar());
     m_chrome->setBandBar(QStringLiteral("QuickQuote"), m_search->quickQuoteBar());

@@ -56,8 +56,6 @@ void TfrmKestrelBrowser::RestoreMessageHook()
     m_inPageAids->tmrHTMLForm().stop();
 }
 
-// Filled by the personal info form fill.
-void TfrmKestrelBrowser::FillPersonalInfo() {}
 
 // Filled by the page source viewer.
 void TfrmKestrelBrowser::ViewSource() {}

@@ -29,6 +29,9 @@ private slots:
     void checkBoxesAndRadioGroups();
     void fileInputsOnlyAcceptAnEmptyValue();
     void formsListTheirControlsInDocumentOrder();
+    void formsAreReadWholeWithTheFocusedElement();
+    void formWritesChangeManyControlsInOneStep();
+    void formControlsTellWhetherTheUserCanSeeThem();
     void elementsOfTheWrongKindFailSoftly();
     void selectionAndCaretInATextBox();
     void selectionAndCaretInATextArea();

@@ -37,6 +37,8 @@ public:
     bool focus() override;
     bool scrollIntoView() override;
 
+    const PageAgentHandle &handle() const { return m_handle; }
+
 private:
     // The caret and selection as [start, end], or nothing for an element without a caret.
     QJsonArray selection() const;
