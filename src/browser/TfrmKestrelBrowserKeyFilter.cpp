@@ -29,7 +29,6 @@ void TfrmKestrelBrowser::InstallPageKeyFilter()
         *m_inPageAids, m_commands,
         PageKeyFilter::Operations{[this] { return GetActiveBrowser(); },
                                   [this] { return m_tabbed->status()->panelText(); },
-                                  [this] { AddBrowserTab(QString()); }, [this] { ViewSource(); },
                                   [this] { FillPersonalInfo(); }, [this] { FullScreen(); }});
     ApplicationMessageHook::set(m_pageKeyFilter.get());
 }
@@ -61,6 +60,3 @@ void TfrmKestrelBrowser::FillPersonalInfo() {}
 
 // Filled by the full-screen display.
 void TfrmKestrelBrowser::FullScreen() {}
-
-// Filled by the page source viewer.
-void TfrmKestrelBrowser::ViewSource() {}

@@ -4,6 +4,7 @@
 #include "browser/TKestrelWB.h"
 #include "ui/CentreOnDesktop.h"
 
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -18,6 +19,8 @@ TfrmHTMLDialog::TfrmHTMLDialog(OpenInActiveBrowser openInActiveBrowser, QWidget 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(DefaultWidth, DefaultHeight);
+    // Esc closes the window wherever the keyboard is in it; the page never hands its keys on.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject);
 
     m_browser->setDownloadOptions(DownloadControl::Default);
     m_browser->OnGetHostInfo = [](TKestrelWB *) { return HostInfoFlags::No3DBorder | HostInfoFlags::FlatScrollBar; };
