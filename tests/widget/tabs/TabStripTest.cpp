@@ -22,6 +22,13 @@ std::unique_ptr<PageControl> makeControl(int pages, QWidget *parent = nullptr)
     return control;
 }
 
+// The style's own tab bar, asked how long it makes a tab.
+class StyleTabBar : public QTabBar
+{
+public:
+    using QTabBar::tabSizeHint;
+};
+
 // The tab is wholly within the part of the line that shows tabs (before the arrow buttons).
 bool wholeInView(const PageControl &control, int index)
 {
@@ -96,7 +103,7 @@ private slots:
         control->show();
         // The style's own tab bar with the same font and caption: its tab is as long as the
         // style needs to show the caption whole.
-        QTabBar bar;
+        StyleTabBar bar;
         bar.setFont(control->tabStrip()->font());
         bar.setShape(QTabBar::Shape(shape));
         bar.addTab(u"Wide caption of a page"_s);
