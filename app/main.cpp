@@ -1,6 +1,7 @@
 #include "browser/TfrmKestrelBrowser.h"
 #include "platform/TerminationSignals.h"
 #include "platform/InstanceLock.h"
+#include "shell/CommandLineAddress.h"
 #include "shell/DdeServiceName.h"
 #include "shell/DefaultBrowser.h"
 #include "shell/DefaultBrowserCheck.h"
@@ -13,6 +14,7 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <optional>
 
@@ -37,10 +39,12 @@ void CreateTranslateWindow() {}
 
 int main(int argc, char **argv)
 {
-    // The first argument is only ever an address. Qt is given none of the arguments, so no
-    // address can pass for one of its options.
+    // The first argument is only ever an address, or a file taken as its address. Qt is given
+    // none of the arguments, so no address can pass for one of its options.
     const std::optional<QString> address =
-        argc > 1 ? std::optional<QString>(QString::fromLocal8Bit(argv[1])) : std::nullopt;
+        argc > 1 ? std::optional<QString>(
+                       CommandLineAddress::fromArgument(QString::fromLocal8Bit(argv[1]), QDir::currentPath()))
+                 : std::nullopt;
     static char programName[] = "kestrel-browser";
     int qtArgc = 1;
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};

@@ -714,7 +714,7 @@
     const FIELD_ANSWER_WAIT_MS = 1000;
     const REMEMBERED_EDITS = new Set(['deleteContentBackward', 'deleteContentForward', 'deleteWordBackward',
                                       'deleteWordForward', 'deleteByCut', 'insertFromPaste',
-                                      'insertLineBreak', 'insertParagraph']);
+                                      'insertLineBreak', 'insertParagraph', 'historyUndo', 'historyRedo']);
     const fieldEdits = [];
     let fieldWait = null;
 
@@ -786,12 +786,50 @@
                 waiting.caret += shift;
             }
         }
-        // More typed since: the selection moves along with the text after the replacement.
-        element.setRangeText(replacement.text, replacement.start, replacement.end, 'preserve');
-        if (!typedOn)
-            element.setSelectionRange(answer.caret, answer.caret);
-        notify(element, 'input');
+        if (element === document.activeElement && document.hasFocus())
+            replaceAsEdit(element, replacement, typedOn ? null : answer.caret);
+        else
+            replaceAsValue(element, replacement, typedOn ? null : answer.caret);
         return true;
+    }
+
+    // The replacement as one edit of the page's own, which its undo takes back in one step.
+    // More typed since (no caret given): the selection moves along with the text after it.
+    let applyingEdit = false;
+    function replaceAsEdit(element, replacement, caret) {
+        const shift = replacement.text.length - (replacement.end - replacement.start);
+        const moved = (position) => position >= replacement.end ? position + shift
+                                  : Math.min(position, replacement.start + replacement.text.length);
+        const selectionStart = element.selectionStart;
+        const selectionEnd = element.selectionEnd;
+        const direction = element.selectionDirection;
+        element.setSelectionRange(replacement.start, replacement.end);
+        applyingEdit = true;
+        let done = false;
+        try {
+            done = replacement.text.length
+                ? document.execCommand('insertText', false, replacement.text)
+                : document.execCommand('delete', false);
+        } finally {
+            applyingEdit = false;
+        }
+        if (!done) {
+            element.setSelectionRange(selectionStart, selectionEnd, direction);
+            replaceAsValue(element, replacement, caret);
+            return;
+        }
+        if (caret === null)
+            element.setSelectionRange(moved(selectionStart), moved(selectionEnd), direction);
+        else
+            element.setSelectionRange(caret, caret);
+    }
+
+    // A field that no longer has the keyboard takes the replacement into its value.
+    function replaceAsValue(element, replacement, caret) {
+        element.setRangeText(replacement.text, replacement.start, replacement.end, 'preserve');
+        if (caret !== null)
+            element.setSelectionRange(caret, caret);
+        notify(element, 'input');
     }
 
     function settleFieldEdit(element, expected, answer) {
@@ -808,7 +846,7 @@
 
     window.addEventListener('input', (event) => {
         const element = event.target;
-        if (!current() || !event.isTrusted || !(element instanceof Element) || !hasCaret(element))
+        if (applyingEdit || !current() || !event.isTrusted || !(element instanceof Element) || !hasCaret(element))
             return;
         const kind = fieldEditKind(event, element);
         if (!kind)

@@ -3,6 +3,7 @@
 #include "shell/SettingsStore.h"
 #include "ui/EditClipboardKeys.h"
 #include "ui/Prompter.h"
+#include "ui/TextBoxKeys.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -96,9 +97,9 @@ bool AddressBar::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool AddressBar::discardsCharacter(const QKeyEvent &event)
+bool AddressBar::discardsCharacter(const QKeyEvent &event) const
 {
-    return EditClipboardKeys::discardsCharacter(event);
+    return EditClipboardKeys::discardsCharacter(event, edit());
 }
 
 void AddressBar::cboURLAddressKeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -162,12 +163,14 @@ void AddressBar::CompleteAddress()
     if (!text.isEmpty() && text.size() < HttpPrefix.size() - 1 && HttpPrefix.startsWith(text)) {
         m_box->setEditText(HttpPrefix);
         edit()->setSelection(HttpPrefix.size(), int(text.size() - HttpPrefix.size()));
+        edit()->setModified(true);
         return;
     }
     if (text.startsWith(QLatin1Char('@'))) {
         if (const std::optional<QString> address = m_quickLink ? m_quickLink(text.trimmed()) : std::nullopt) {
             m_box->setEditText(*address);
             edit()->selectAll();
+            edit()->setModified(true);
         }
         return;
     }
@@ -189,8 +192,15 @@ void AddressBar::completeFromList(const QString &text)
         const qsizetype end = slash < 0 ? entry.size() : slash + 1;
         m_box->setEditText(entry.left(end));
         edit()->setSelection(int(typed), int(end - typed));
+        edit()->setModified(true);
         return;
     }
+}
+
+void AddressBar::focusForTyping()
+{
+    m_box->setFocus(Qt::ShortcutFocusReason);
+    edit()->selectAll();
 }
 
 void AddressBar::GoToAddress()

@@ -44,10 +44,14 @@ public:
     // Key-down tests in order: Enter, Ctrl+V, Ctrl+C, Ctrl+X, then any other key restarts the
     // pause timer.
     void cboURLAddressKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // True when the key's character is to be discarded: Enter, or any character with Ctrl held.
-    static bool discardsCharacter(const QKeyEvent &event);
+    // True when the key's character is to be discarded: Enter, or any character with Ctrl held
+    // that the box does not keep as one of its editing keys (select all, undo, word moves).
+    bool discardsCharacter(const QKeyEvent &event) const;
     // The pause-timer tick: completes the text by the first rule that applies.
     void CompleteAddress();
+
+    // The caret into the box with its whole text selected (Ctrl+L, Alt+D, F6).
+    void focusForTyping();
 
     // "&Go To Address": asks for an address and loads it.
     void GoToAddress();

@@ -3,6 +3,7 @@
 #include "browser/BrowserControl.h"
 #include "browser/CommandState.h"
 #include "browser/HostInfoFlags.h"
+#include "browser/StartPage.h"
 #include "browser/engine/WebEngineControl.h"
 
 #include <QVBoxLayout>
@@ -10,7 +11,18 @@
 namespace {
 QUrl addressToUrl(const QString &address)
 {
-    return QUrl::fromUserInput(address.trimmed());
+    const QString text = engineAddressOf(address).trimmed();
+    const QUrl url = QUrl::fromUserInput(text);
+    if (url.isValid() || text.isEmpty())
+        return url;
+    // Text that makes no address ("hello world") is asked for as a host all the same, so that
+    // the engine shows its error page for it instead of a blank page.
+    return QUrl(QStringLiteral("http:") + text, QUrl::TolerantMode);
+}
+
+QString shown(const QUrl &url)
+{
+    return shownAddressOf(url.toString());
 }
 }
 
@@ -35,6 +47,7 @@ TKestrelWB::~TKestrelWB()
 
 void TKestrelWB::Navigate(const QString &address)
 {
+    m_requestedAddress = address.trimmed();
     m_control->navigate(addressToUrl(address));
 }
 
@@ -78,7 +91,7 @@ QString TKestrelWB::LocationName() const
 QString TKestrelWB::LocationURL() const
 {
     const QUrl url = m_control->url();
-    return url.isEmpty() ? QString() : url.toString();
+    return url.isEmpty() ? QString() : shown(url);
 }
 
 bool TKestrelWB::Busy() const { return m_control->isLoading(); }
@@ -119,7 +132,7 @@ bool TKestrelWB::controlBeforeNavigate(int frame, const QUrl &url)
 {
     bool cancel = false;
     if (OnBeforeNavigate2)
-        OnBeforeNavigate2(this, frameOf(frame), url.toString(), cancel);
+        OnBeforeNavigate2(this, frameOf(frame), shown(url), cancel);
     // A new top-level document is drawn with the host information asked for afresh.
     if (!cancel && frame == 0)
         controlHostInfoFlags();
@@ -139,12 +152,12 @@ BrowserControl *TKestrelWB::controlNewWindow(bool &cancel)
 
 void TKestrelWB::controlNavigateComplete(int frame, const QUrl &url)
 {
-    emit NavigateComplete2(this, frameOf(frame), url.toString());
+    emit NavigateComplete2(this, frameOf(frame), shown(url));
 }
 
 void TKestrelWB::controlDocumentComplete(int frame, const QUrl &url)
 {
-    emit DocumentComplete(this, frameOf(frame), url.toString());
+    emit DocumentComplete(this, frameOf(frame), shown(url));
 }
 
 void TKestrelWB::controlTitleChange(const QString &title)

@@ -34,6 +34,9 @@ public:
 
     QString LocationName() const;
     QString LocationURL() const;
+    // The address the view was last asked to open, as it was given; it names the page while
+    // the engine has no address for it (a load still on its way, or text that is no address).
+    QString RequestedAddress() const { return m_requestedAddress; }
     bool Busy() const;
     BrowserFrame Application() const;
     std::shared_ptr<PageDocument> Document() const;
@@ -84,6 +87,7 @@ private:
 
     std::unique_ptr<BrowserControl> m_control;
     QString m_homepage;
+    QString m_requestedAddress;
     quint32 m_downloadOptions;
     bool m_canGoBack = false;
     bool m_canGoForward = false;

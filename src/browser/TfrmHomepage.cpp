@@ -115,7 +115,9 @@ void TfrmHomepage::Button2Click()
 
 void TfrmHomepage::Button4Click()
 {
-    edAddress->setText(m_settings.readString(ExplorerMainSection, QStringLiteral("Start Page")));
+    // Linux has no system start page of its own: the built-in one stands for it.
+    const QString startPage = m_settings.readString(ExplorerMainSection, QStringLiteral("Start Page"));
+    edAddress->setText(startPage.trimmed().isEmpty() ? productStartPage() : startPage);
 }
 
 void TfrmHomepage::Button5Click()

@@ -138,7 +138,6 @@ private:
 
     // Keys of the page whose operations come with later work.
     void FillPersonalInfo();          // fills the focused form from the personal info lists
-    void ViewSource();                // shows the source of the active page
 
     // Showing and closing.
     void FormShow();

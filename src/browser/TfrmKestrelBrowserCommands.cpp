@@ -25,7 +25,12 @@ void TfrmKestrelBrowser::CreateAddressBar()
 {
     m_addressBar = std::make_unique<AddressBar>(
         m_tabbed->cboURLAddress(), m_store, m_prompter,
-        [this](const QString &address) { NavigateActiveBrowser(address); },
+        [this](const QString &address) {
+            NavigateActiveBrowser(address);
+            // The address is on its way: the keyboard goes to the page.
+            if (TKestrelWB *view = GetActiveBrowser())
+                view->SetFocus();
+        },
         [this](const QString &name) { return m_typingAids.valueOf(name); });
 }
 
@@ -61,6 +66,7 @@ void TfrmKestrelBrowser::CreateWindowCommands()
     };
     add(CommandIds::Exit, QStringLiteral("E&xit"), [this] { close(); });
     add(CommandIds::GoToAddress, QStringLiteral("&Go To Address"), [this] { m_addressBar->GoToAddress(); });
+    add(CommandIds::FocusAddress, QString(), [this] { m_addressBar->focusForTyping(); });
     add(CommandIds::ClearTypedUrls, QStringLiteral("Clear Typed &URL List"),
         [this] { m_addressBar->ClearTypedURLList(); });
     add(CommandIds::NewWindowSettings, QStringLiteral("&New Window Settings"),

@@ -29,7 +29,6 @@ void TfrmKestrelBrowser::InstallPageKeyFilter()
         *m_inPageAids, m_commands,
         PageKeyFilter::Operations{[this] { return GetActiveBrowser(); },
                                   [this] { return m_tabbed->status()->panelText(); },
-                                  [this] { AddBrowserTab(QString()); }, [this] { ViewSource(); },
                                   [this] { FillPersonalInfo(); }});
     ApplicationMessageHook::set(m_pageKeyFilter.get());
 }
@@ -56,6 +55,3 @@ void TfrmKestrelBrowser::RestoreMessageHook()
     m_inPageAids->tmrHTMLForm().stop();
 }
 
-
-// Filled by the page source viewer.
-void TfrmKestrelBrowser::ViewSource() {}

@@ -65,7 +65,9 @@ void PageCommands::SaveAs1Click()
 
 void PageCommands::ViewWebPageAsText1Click()
 {
-    m_pageAsText.show(m_page.activeDocument().get());
+    const PageAsText::Result shown = m_pageAsText.show(m_page.activeDocument().get());
+    if (!shown.path.isEmpty() && !shown.opened)
+        m_prompter.message(PageAsText::noViewerMessage(shown.path));
 }
 
 void PageCommands::Properties1Click()

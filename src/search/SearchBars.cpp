@@ -210,7 +210,7 @@ bool SearchBars::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         queryBoxKeyDown(box, key->key(), key->modifiers());
-        return EditClipboardKeys::discardsCharacter(*key);
+        return EditClipboardKeys::discardsCharacter(*key, box->lineEdit());
     }
     return QObject::eventFilter(watched, event);
 }

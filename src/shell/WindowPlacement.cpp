@@ -19,6 +19,12 @@ int mendSide(int stored, int fallback, int desktopSide)
     return desktopSide >= SmallestSide ? qMin(stored, desktopSide) : stored;
 }
 
+// The position along one side that keeps a window of the given size within the desktop.
+int fitAlong(int position, int size, int desktopStart, int desktopSize)
+{
+    const qint64 last = qint64(desktopStart) + desktopSize - size;
+    return int(qBound(qint64(desktopStart), qint64(position), qMax(qint64(desktopStart), last)));
+}
 
 // Computed in 64 bits: stored positions may be anywhere in the integer range.
 bool overlaps(qint64 left, qint64 top, QSize size, const QRect &desktop)
@@ -42,12 +48,18 @@ WindowPlacement WindowPlacement::read(const SettingsStore &store, QSize screen, 
     placement.maximized = store.readBool(section, Maximized, false);
     if (placement.maximized)
         return placement;
-    const int left = store.readInteger(section, Left, 0);
-    const int top = store.readInteger(section, Top, 0);
-    placement.geometry.setSize(
-        QSize(mendSide(store.readInteger(section, Width, fallback.width()), fallback.width(), desktop.width()),
-              mendSide(store.readInteger(section, Height, fallback.height()), fallback.height(),
-                       desktop.height())));
+    int left = store.readInteger(section, Left, 0);
+    int top = store.readInteger(section, Top, 0);
+    const int storedWidth = store.readInteger(section, Width, fallback.width());
+    const int storedHeight = store.readInteger(section, Height, fallback.height());
+    placement.geometry.setSize(QSize(mendSide(storedWidth, fallback.width(), desktop.width()),
+                                     mendSide(storedHeight, fallback.height(), desktop.height())));
+    // A size cut to the desktop was stored on a larger screen or at another scale: the window
+    // is fitted wholly onto the desktop along that side.
+    if (placement.geometry.width() < storedWidth)
+        left = fitAlong(left, placement.geometry.width(), desktop.left(), desktop.width());
+    if (placement.geometry.height() < storedHeight)
+        top = fitAlong(top, placement.geometry.height(), desktop.top(), desktop.height());
     if (overlaps(left, top, placement.geometry.size(), desktop))
         placement.geometry.moveTopLeft(QPoint(left, top));
     return placement;

@@ -6,6 +6,7 @@
 #include "ui/CentreOnDesktop.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -20,6 +21,8 @@ TfrmHTMLDialog::TfrmHTMLDialog(OpenInActiveBrowser openInActiveBrowser, QWidget 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(DefaultWidth, DefaultHeight);
+    // Esc closes the window wherever the keyboard is in it; the page never hands its keys on.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject);
 
     m_browser->setDownloadOptions(DownloadControl::Default);
     m_browser->OnGetHostInfo = [](TKestrelWB *) { return HostInfoFlags::No3DBorder | HostInfoFlags::FlatScrollBar; };

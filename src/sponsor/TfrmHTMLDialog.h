@@ -10,9 +10,9 @@
 class TKestrelWB;
 
 // The HTML dialog window: one browser view that shows a page, on top of the other windows,
-// with only a close box. The page shown first loads in the dialog; every later top-level
-// navigation, and every new window the page asks for, is cancelled and handed to
-// openInActiveBrowser with its address, so the dialog stays on its page. The page gets no
+// with only a close box; Esc closes it too. The page shown first loads in the dialog; every
+// later top-level navigation, and every new window the page asks for, is cancelled and handed
+// to openInActiveBrowser with its address, so the dialog stays on its page. The page gets no
 // bridge into the program: the view is a plain browser view.
 class TfrmHTMLDialog : public QDialog
 {

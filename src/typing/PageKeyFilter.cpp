@@ -4,9 +4,42 @@
 #include "typing/InPageTypingAids.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
+#include "ui/TextBoxKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+
+namespace {
+struct PageCommandKey
+{
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const QString &command;
+};
+
+constexpr Qt::KeyboardModifiers Plain = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+
+// Browser commands on their keys in the page; the page never gets these keys.
+const PageCommandKey pageCommandKeys[] = {
+    {Qt::Key_Escape, Plain, CommandIds::Stop},
+    {Qt::Key_F1, Plain, CommandIds::Favorites},
+    {Qt::Key_F2, Plain, CommandIds::ViewSource},
+    {Qt::Key_F5, Plain, CommandIds::Refresh},
+    {Qt::Key_Left, Ctrl, CommandIds::Back},
+    {Qt::Key_Right, Ctrl, CommandIds::Forward},
+    {Qt::Key_F1, Ctrl, CommandIds::SpellCheck},
+    {Qt::Key_N, Ctrl, CommandIds::NewTab},
+    {Qt::Key_T, Ctrl, CommandIds::AddNote},
+    {Qt::Key_S, Ctrl, CommandIds::SaveAs},
+    {Qt::Key_H, Ctrl, CommandIds::Home},
+};
+
+// The X keyboard codes of the digit row, 1 to 9 and then 0, as X11 and Wayland report them.
+constexpr quint32 DigitRowCodes[] = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+constexpr char DigitRowDigits[] = "1234567890";
+}
 
 PageKeyFilter::PageKeyFilter(InPageTypingAids &aids, CommandRegistry &commands, Operations operations,
                              QObject *parent)
@@ -19,6 +52,10 @@ bool PageKeyFilter::isForActivePage(QObject *watched) const
     auto *widget = qobject_cast<QWidget *>(watched);
     TKestrelWB *view = widget ? m_operations.activeView() : nullptr;
     if (!view || view->Busy() || !view->control())
+        return false;
+    // A key typed into a box of the program's over the page (the find bar) is no page key,
+    // also when the box leaves it to the widgets around it.
+    if (TextBoxKeys::isTextBox(widget) || TextBoxKeys::isTextBox(QApplication::focusWidget()))
         return false;
     QWidget *page = view->control()->widget();
     return page && (widget == page || page->isAncestorOf(widget));
@@ -35,6 +72,18 @@ bool PageKeyFilter::eventFilter(QObject *watched, QEvent *event)
     return routeKey(static_cast<const QKeyEvent &>(*event));
 }
 
+int PageKeyFilter::quickInsertCode(const QKeyEvent &event, const QString &platform)
+{
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) {
+        for (int i = 0; i < 10; ++i) {
+            if (event.nativeScanCode() == DigitRowCodes[i])
+                return DigitRowDigits[i];
+        }
+    }
+    const int key = event.key();
+    return key >= 33 && key <= 126 ? key : 0;
+}
+
 bool PageKeyFilter::routeKey(const QKeyEvent &event)
 {
     // Key releases, Space, Backspace, Delete, cut, paste and Enter in a text area all go to the
@@ -47,30 +96,24 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
     const Qt::KeyboardModifiers modifiers = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     const int key = event.key();
     if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
-        if (key < 33 || key > 126)
+        const int code = quickInsertCode(event, QGuiApplication::platformName());
+        if (code == 0)
             return false;
-        m_aids.QuickInsertKey(key);
+        m_aids.QuickInsertKey(code);
         return true;
     }
-    if (modifiers == Qt::ControlModifier)
-        return routeControlKey(key);
+    for (const PageCommandKey &binding : pageCommandKeys) {
+        if (binding.key == key && binding.modifiers == modifiers) {
+            m_commands.trigger(binding.command);
+            return true;
+        }
+    }
+    // Other Ctrl keys (cut, copy, paste, select all) run as the page's own edit commands.
     if (modifiers != Qt::NoModifier)
         return false;
     switch (key) {
     case Qt::Key_Insert:
         m_operations.fillPersonalInfo();
-        return true;
-    case Qt::Key_Escape:
-        m_commands.trigger(CommandIds::Stop);
-        return true;
-    case Qt::Key_F1:
-        m_commands.trigger(CommandIds::Favorites);
-        return true;
-    case Qt::Key_F2:
-        m_operations.viewSource();
-        return true;
-    case Qt::Key_F5:
-        m_commands.trigger(CommandIds::Refresh);
         return true;
     case Qt::Key_F8:
         // Taken here, so the main window's key table does not toggle full screen a second time.
@@ -90,36 +133,6 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
         return false;
     default:
         m_aids.ArmTextBoxCompletion();
-        return false;
-    }
-}
-
-bool PageKeyFilter::routeControlKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-        m_commands.trigger(CommandIds::Back);
-        return true;
-    case Qt::Key_Right:
-        m_commands.trigger(CommandIds::Forward);
-        return true;
-    case Qt::Key_F1:
-        m_commands.trigger(CommandIds::SpellCheck);
-        return true;
-    case Qt::Key_N:
-        m_operations.newPage();
-        return true;
-    case Qt::Key_T:
-        m_commands.trigger(CommandIds::AddNote);
-        return true;
-    case Qt::Key_S:
-        m_commands.trigger(CommandIds::SaveAs);
-        return true;
-    case Qt::Key_H:
-        m_commands.trigger(CommandIds::Home);
-        return true;
-    default:
-        // Cut, copy, paste and select-all run as the page's own edit commands.
         return false;
     }
 }

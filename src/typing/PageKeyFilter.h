@@ -11,7 +11,8 @@ class TKestrelWB;
 // The typing aids' application-wide key filter. It sees every key before its receiver and acts
 // only on keys for the active browser view's page while that view is not busy: Quick Insert,
 // the completion timer, browser commands on their keys, Enter on a link shown in the status
-// bar. Expansion on space and the remembered field text follow the page agent's own reports of
+// bar. Keys typed into the program's own text boxes over the page (the find bar) are no
+// page keys. Expansion on space and the remembered field text follow the page agent's own reports of
 // the field's edits (see PageFieldEdits), so those keys simply reach the page.
 class PageKeyFilter : public QObject
 {
@@ -21,8 +22,6 @@ public:
     {
         std::function<TKestrelWB *()> activeView;
         std::function<QString()> statusText;
-        std::function<void()> newPage;
-        std::function<void()> viewSource;
         std::function<void()> fillPersonalInfo;
     };
 
@@ -34,10 +33,13 @@ public:
     // Routes a key for the active view's page; true when the key was taken here and the page
     // must not get it.
     bool routeKey(const QKeyEvent &event);
+    // The Quick Insert shortcut of Ctrl+Shift+key on a platform (Qt's platform name): the key's
+    // own code, so that the digit row gives its digits whatever Shift makes of them ("!" for
+    // 1; X11 and Wayland report the row by its keyboard codes); 0 for no shortcut.
+    static int quickInsertCode(const QKeyEvent &event, const QString &platform);
 
 private:
     bool isForActivePage(QObject *watched) const;
-    bool routeControlKey(int key);
     bool routeEnter();
 
     InPageTypingAids &m_aids;

@@ -96,4 +96,7 @@ inline const QString Mail = QStringLiteral("Mail");
 
 // Options dialog
 inline const QString KestrelOptions = QStringLiteral("KestrelOptions");
+
+// Keys: the caret into the address box with its text selected (Ctrl+L, Alt+D, F6)
+inline const QString FocusAddress = QStringLiteral("FocusAddress");
 }

@@ -1,5 +1,7 @@
 #include "ui/EditClipboardKeys.h"
 
+#include "ui/TextBoxKeys.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -28,11 +30,15 @@ void apply(QLineEdit *edit, int key)
     }
 }
 
-bool discardsCharacter(const QKeyEvent &event)
+bool discardsCharacter(const QKeyEvent &event, QWidget *box)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         return true;
     if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    if (isClipboardKey(event.key(), event.modifiers()))
+        return true;
+    if (TextBoxKeys::keeps(box, event))
         return false;
     return !event.text().isEmpty() || (event.key() >= Qt::Key_Space && event.key() <= Qt::Key_AsciiTilde);
 }

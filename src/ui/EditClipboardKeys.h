@@ -4,6 +4,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QWidget;
 
 // The clipboard keys of the window's editable boxes (address bar, search boxes): with exactly
 // Ctrl held, Ctrl+V replaces the selection with the clipboard text if there is text, Ctrl+C
@@ -12,6 +13,7 @@ namespace EditClipboardKeys {
 bool isClipboardKey(int key, Qt::KeyboardModifiers modifiers);
 // Applies the key's rule to the box's line edit.
 void apply(QLineEdit *edit, int key);
-// True when the key's character is to be discarded: Enter, or any character with Ctrl held.
-bool discardsCharacter(const QKeyEvent &event);
+// True when the key's character is to be discarded: Enter, or a character with Ctrl held that
+// the box (its line edit) does not keep for editing (Ctrl+A, Ctrl+Z ...).
+bool discardsCharacter(const QKeyEvent &event, QWidget *box);
 }

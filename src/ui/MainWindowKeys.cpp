@@ -2,6 +2,7 @@
 
 #include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
+#include "ui/TextBoxKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,25 +12,35 @@ namespace {
 struct KeyBinding
 {
     int key;
-    bool ctrl;
+    Qt::KeyboardModifiers modifiers;
     const QString &command;
 };
 
+constexpr Qt::KeyboardModifiers Plain = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers Alt = Qt::AltModifier;
+
 const KeyBinding keyTable[] = {
-    {Qt::Key_Escape, false, CommandIds::Stop},
-    {Qt::Key_F1, false, CommandIds::Favorites},
-    {Qt::Key_F2, false, CommandIds::FocusPage},
-    {Qt::Key_F8, false, CommandIds::FullScreen},
-    {Qt::Key_F5, false, CommandIds::Refresh},
-    {Qt::Key_Left, true, CommandIds::Back},
-    {Qt::Key_Right, true, CommandIds::Forward},
-    {Qt::Key_A, true, CommandIds::SelectAll},
-    {Qt::Key_F, true, CommandIds::Find},
-    {Qt::Key_H, true, CommandIds::Home},
-    {Qt::Key_N, true, CommandIds::NewTab},
-    {Qt::Key_S, true, CommandIds::SaveAs},
-    {Qt::Key_T, true, CommandIds::AddNote},
-    {Qt::Key_F1, true, CommandIds::SpellCheck},
+    {Qt::Key_Escape, Plain, CommandIds::Stop},
+    {Qt::Key_F1, Plain, CommandIds::Favorites},
+    {Qt::Key_F2, Plain, CommandIds::ViewSource},
+    {Qt::Key_F8, Plain, CommandIds::FullScreen},
+    {Qt::Key_F5, Plain, CommandIds::Refresh},
+    {Qt::Key_Left, Ctrl, CommandIds::Back},
+    {Qt::Key_Right, Ctrl, CommandIds::Forward},
+    {Qt::Key_A, Ctrl, CommandIds::SelectAll},
+    {Qt::Key_F, Ctrl, CommandIds::Find},
+    {Qt::Key_H, Ctrl, CommandIds::Home},
+    {Qt::Key_N, Ctrl, CommandIds::NewTab},
+    {Qt::Key_O, Ctrl, CommandIds::Open},
+    {Qt::Key_P, Ctrl, CommandIds::Print},
+    {Qt::Key_S, Ctrl, CommandIds::SaveAs},
+    {Qt::Key_T, Ctrl, CommandIds::AddNote},
+    {Qt::Key_F1, Ctrl, CommandIds::SpellCheck},
+    // The ways into the address box that every browser offers.
+    {Qt::Key_L, Ctrl, CommandIds::FocusAddress},
+    {Qt::Key_D, Alt, CommandIds::FocusAddress},
+    {Qt::Key_F6, Plain, CommandIds::FocusAddress},
 };
 }
 
@@ -48,13 +59,8 @@ QString MainWindowKeys::commandForKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    bool ctrl = false;
-    if (held == Qt::ControlModifier)
-        ctrl = true;
-    else if (held != Qt::NoModifier)
-        return QString();
     for (const KeyBinding &binding : keyTable) {
-        if (binding.key == key && binding.ctrl == ctrl)
+        if (binding.key == key && binding.modifiers == held)
             return binding.command;
     }
     return QString();
@@ -73,5 +79,14 @@ bool MainWindowKeys::eventFilter(QObject *watched, QEvent *event)
     if (static_cast<QWidget *>(watched)->window() != &m_window)
         return false;
     const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    if (commandForKey(keyEvent->key(), keyEvent->modifiers()).isEmpty())
+        return false;
+    // The key was typed into the focus widget; on its way up from there it is still that
+    // widget's key.
+    auto *widget = static_cast<QWidget *>(watched);
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *typedInto = focus && widget->isAncestorOf(focus) ? focus : widget;
+    if (TextBoxKeys::keeps(typedInto, *keyEvent))
+        return false;
     return handleKey(keyEvent->key(), keyEvent->modifiers());
 }

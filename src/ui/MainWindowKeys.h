@@ -7,8 +7,10 @@ class CommandRegistry;
 class QWidget;
 
 // The main window's key table. The window sees every key press meant for any of its widgets,
-// the page included, before that widget does; a key of the table runs its command instead.
-// Plain keys count only without Shift, Ctrl or Alt; Ctrl keys only with Ctrl alone.
+// the page included, before that widget does; a key of the table runs its command instead,
+// unless the key goes to one of the program's own text boxes that keeps it for editing (Ctrl+A,
+// Ctrl+Left and Ctrl+Right in the address box, Esc in the find bar). Each key counts only with
+// exactly its own modifiers among Shift, Ctrl and Alt.
 class MainWindowKeys : public QObject
 {
     Q_OBJECT

@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QWebEngineFindTextResult>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-FindBar::FindBar(QWebEngineView &view) : QWidget(&view), m_view(view), m_text(new QLineEdit(this))
+FindBar::FindBar(QWebEngineView &view)
+    : QWidget(&view), m_view(view), m_text(new QLineEdit(this)), m_result(new QLabel(this))
 {
     setObjectName(QStringLiteral("FindBar"));
     setAutoFillBackground(true);
@@ -17,6 +20,8 @@ FindBar::FindBar(QWebEngineView &view) : QWidget(&view), m_view(view), m_text(ne
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_text);
+    m_result->setObjectName(QStringLiteral("FindResult"));
+    layout->addWidget(m_result);
     const auto addButton = [this, layout](const QString &text, void (FindBar::*slot)()) {
         auto *button = new QToolButton(this);
         button->setText(text);
@@ -28,7 +33,10 @@ FindBar::FindBar(QWebEngineView &view) : QWidget(&view), m_view(view), m_text(ne
     addButton(QStringLiteral("Close"), &FindBar::dismiss);
     connect(m_text, &QLineEdit::textEdited, this, &FindBar::findNext);
     connect(m_text, &QLineEdit::returnPressed, this, &FindBar::findNext);
+    connect(view.page(), &QWebEnginePage::findTextFinished, this, &FindBar::showResult);
     view.installEventFilter(this);
+    // Esc in the box is the bar's own key, ahead of the window's Stop.
+    m_text->installEventFilter(this);
     hide();
 }
 
@@ -51,9 +59,21 @@ void FindBar::findPrevious()
     m_view.page()->findText(m_text->text(), QWebEnginePage::FindBackward);
 }
 
+void FindBar::showResult(const QWebEngineFindTextResult &result)
+{
+    if (m_text->text().isEmpty())
+        m_result->clear();
+    else if (result.numberOfMatches() == 0)
+        m_result->setText(QStringLiteral("not found"));
+    else
+        m_result->setText(QString::number(result.activeMatch()) + QStringLiteral(" of ")
+                          + QString::number(result.numberOfMatches()));
+}
+
 void FindBar::dismiss()
 {
     hide();
+    m_result->clear();
     m_view.page()->findText(QString());
     m_view.setFocus(Qt::OtherFocusReason);
 }
@@ -62,6 +82,11 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_view && event->type() == QEvent::Resize && isVisible())
         place();
+    if (watched == m_text && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -76,6 +101,10 @@ void FindBar::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Down:
         findNext();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The box found the next match already; the key goes no further, not to the page.
         return;
     default:
         QWidget::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include "ui/CommandRegistry.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QWidget>
 
 BrowserChrome::BrowserChrome(QWidget &window, StatusArea &status, BusyAnimation &animation, QComboBox &address,
@@ -41,6 +42,34 @@ void BrowserChrome::showAddress(const QString &address)
     m_status.setLockShown(isSecureAddress(address));
 }
 
+void BrowserChrome::showPageAddress(const QString &address)
+{
+    if (!addressHasFocus()) {
+        showAddress(address);
+        return;
+    }
+    if (!m_address.lineEdit() || !m_address.lineEdit()->isModified()) {
+        showAddress(address);
+        if (m_address.lineEdit())
+            m_address.lineEdit()->selectAll();
+        return;
+    }
+    m_status.setLockShown(isSecureAddress(address));
+}
+
+void BrowserChrome::focusAddress()
+{
+    m_address.setFocus(Qt::ShortcutFocusReason);
+    if (m_address.lineEdit())
+        m_address.lineEdit()->selectAll();
+}
+
+bool BrowserChrome::addressHasFocus() const
+{
+    const QWidget *focus = m_window.focusWidget();
+    return focus && (focus == &m_address || m_address.isAncestorOf(focus));
+}
+
 void BrowserChrome::setHistoryCommand(int command, bool enabled)
 {
     Command *target = nullptr;
@@ -55,9 +84,17 @@ void BrowserChrome::setHistoryCommand(int command, bool enabled)
 void BrowserChrome::startBusy()
 {
     m_animation.start();
+    setStopEnabled(true);
 }
 
 void BrowserChrome::stopBusy()
 {
     m_animation.stop();
+    setStopEnabled(false);
+}
+
+void BrowserChrome::setStopEnabled(bool enabled)
+{
+    if (Command *stop = m_commands.find(CommandIds::Stop))
+        stop->setEnabled(enabled);
 }

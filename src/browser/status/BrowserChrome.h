@@ -25,12 +25,21 @@ public:
     void setProgress(int percent);
     // The address box shows the address; the lock shows exactly for a secure one.
     void showAddress(const QString &address);
+    // The active page reached an address: shown as by showAddress, except that text the user
+    // is typing in the box stays, and a box holding the keyboard shows the address selected.
+    void showPageAddress(const QString &address);
+    // The caret into the address box with its whole text selected, so typing replaces it.
+    void focusAddress();
+    bool addressHasFocus() const;
     // Enables back (command 2) or forward (command 1) on every control; others are ignored.
     void setHistoryCommand(int command, bool enabled);
+    // The busy animation; Stop can be chosen exactly while it plays.
     void startBusy();
     void stopBusy();
 
 private:
+    void setStopEnabled(bool enabled);
+
     QWidget &m_window;
     StatusArea &m_status;
     BusyAnimation &m_animation;

@@ -25,7 +25,7 @@ NavigationCommands::NavigationCommands(CommandRegistry &commands, TabSet &tabs, 
         if (TKestrelWB *view = m_tabs.GetActiveBrowser())
             view->Stop();
         m_chrome.stopBusy();
-    });
+    })->setEnabled(false);
     commands.add(CommandIds::Refresh, QStringLiteral("Refresh"), QStringLiteral("Refresh"), QKeySequence(Qt::Key_F5),
                  onActive(&TKestrelWB::Refresh));
     commands.add(CommandIds::Home, QStringLiteral("Home"), QStringLiteral("Home"), QKeySequence(Qt::CTRL | Qt::Key_H),

@@ -8,6 +8,7 @@
 #include "browser/tabs/TabSet.h"
 #include "shell/SettingsStore.h"
 
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -84,21 +85,30 @@ void PageEvents::BeforeNavigate2(TKestrelWB *sender, BrowserFrame frame, const Q
 
 void PageEvents::NavigateComplete2(TKestrelWB *sender, BrowserFrame frame, const QString &address)
 {
-    Q_UNUSED(frame);
     BrowserTab *tab = m_tabs.tabOfView(sender);
     if (!tab)
         return;
     if (m_tabs.isActive(tab)) {
-        QString shown = address;
-        if (const std::shared_ptr<PageDocument> document = sender->Document()) {
-            const QString url = document->url();
-            if (!url.isEmpty())
-                shown = url;
-        }
-        m_chrome.showAddress(shown);
-        sender->SetFocus();
+        m_chrome.showPageAddress(shownAddress(sender, frame, address));
+        // The keyboard stays in the address box while the user is there.
+        if (!m_chrome.addressHasFocus())
+            sender->SetFocus();
     }
     emit PageReached(sender, address);
+}
+
+QString PageEvents::shownAddress(TKestrelWB *view, BrowserFrame frame, const QString &address)
+{
+    const bool page = frame == view->Application();
+    if (const std::shared_ptr<PageDocument> document = view->Document()) {
+        // The page's document names it, unless the engine shows a document of its own there
+        // (its error page, the source view, the start page's resource): another kind of address.
+        const QString url = document->url();
+        if (!url.isEmpty() && (!page || QUrl(url).scheme() == QUrl(address).scheme()))
+            return url;
+    }
+    // An address the engine cannot name ("hello world") stays as the user gave it.
+    return page && address.isEmpty() ? view->RequestedAddress() : address;
 }
 
 void PageEvents::DocumentComplete(TKestrelWB *sender, BrowserFrame frame, const QString &address)

@@ -47,6 +47,9 @@ signals:
     void PageReached(TKestrelWB *view, const QString &address);
 
 private:
+    // What the address box shows when a view reached an address.
+    static QString shownAddress(TKestrelWB *view, BrowserFrame frame, const QString &address);
+
     TabSet &m_tabs;
     BrowserChrome &m_chrome;
     SettingsStore &m_settings;

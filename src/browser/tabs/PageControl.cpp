@@ -7,9 +7,7 @@
 PageControl::PageControl(QWidget *parent)
     : QWidget(parent), m_strip(new TabStrip(*this)), m_pageArea(new QWidget(this))
 {
-    QFont arial = font();
-    arial.setFamily(QStringLiteral("Arial"));
-    m_strip->setFont(arial);
+    // The captions take the window's font, whatever fonts the system has.
     connect(m_strip, &TabStrip::tabPressed, this, &PageControl::setActiveIndex);
     connect(m_strip, &TabStrip::contextMenuRequested, this, &PageControl::tabContextMenuRequested);
 }
@@ -120,6 +118,13 @@ void PageControl::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     relayout();
+}
+
+void PageControl::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        relayout();
 }
 
 void PageControl::relayout()

@@ -138,7 +138,9 @@ void TabSet::TabSheetShow(int index)
     m_chrome.setHistoryCommand(CommandState::Forward, tab->ForwardAvailable);
     if (TKestrelWB *view = tab->browser()) {
         m_chrome.setWindowCaption(WindowCaption + QStringLiteral(" - [") + view->LocationName() + QStringLiteral("]"));
-        m_chrome.showAddress(view->LocationURL());
+        // A tab still on its way shows the address it was asked for.
+        const QString location = view->LocationURL();
+        m_chrome.showAddress(location.isEmpty() ? view->RequestedAddress() : location);
         if (view->Busy())
             m_chrome.startBusy();
         else
@@ -153,6 +155,8 @@ void TabSet::NewTab()
     if (homepage.trimmed().isEmpty())
         homepage = productStartPage();
     AddBrowserTab(homepage);
+    // The user can type an address at once.
+    m_chrome.focusAddress();
 }
 
 void TabSet::CloseActiveTab()
@@ -238,8 +242,11 @@ void TabSet::rebuild(const std::function<void()> &change)
     QStringList addresses;
     for (int i = 0; i < count(); ++i) {
         BrowserTab *tab = tabAt(i);
-        if (TKestrelWB *view = tab ? tab->browser() : nullptr)
-            addresses.append(view->LocationURL());
+        if (TKestrelWB *view = tab ? tab->browser() : nullptr) {
+            // A tab the engine names no address for comes back on the one it was asked for.
+            const QString location = view->LocationURL();
+            addresses.append(location.isEmpty() ? view->RequestedAddress() : location);
+        }
     }
     while (count() > 0)
         delete m_pages.page(0);

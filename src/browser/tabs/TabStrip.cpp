@@ -13,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int CaptionPadding = 8;
 constexpr int MinimumTabLength = 24;
 constexpr int ScrollButtonLength = 18;
 const QColor ActiveCaptionColour(0, 0, 128); // navy
@@ -57,32 +56,24 @@ TabStrip::TabStrip(PageControl &owner)
 
 int TabStrip::tabLength(int index) const
 {
-    return std::max(MinimumTabLength, fontMetrics().horizontalAdvance(m_owner.caption(index)) + 2 * CaptionPadding);
+    // The room the style's own tab bar gives a caption, so that the style's label never cuts it.
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = shapeFor(m_owner.tabPosition());
+    option.text = withoutMnemonics(m_owner.caption(index));
+    const QFontMetrics metrics = fontMetrics();
+    const int text = metrics.size(Qt::TextShowMnemonic, option.text).width();
+    const int along = text + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    const int across = metrics.height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+    const bool vertical = m_owner.isVertical();
+    const QSize size = style()->sizeFromContents(QStyle::CT_TabBarTab, &option,
+                                                 vertical ? QSize(across, along) : QSize(along, across), this);
+    return std::max(MinimumTabLength, vertical ? size.height() : size.width());
 }
 
 int TabStrip::lineThickness() const
 {
     return fontMetrics().height() + 8;
-}
-
-void TabStrip::keepActiveShown(const QList<int> &lengths, int available)
-{
-    const int active = m_owner.activeIndex();
-    if (active < 0 || active == m_shownActive)
-        return;
-    m_shownActive = active;
-    if (active < m_firstShown) {
-        m_firstShown = active;
-        return;
-    }
-    auto spanFromFirst = [&] {
-        int span = 0;
-        for (int i = m_firstShown; i <= active; ++i)
-            span += lengths[i];
-        return span;
-    };
-    while (m_firstShown < active && spanFromFirst() > available)
-        ++m_firstShown;
 }
 
 int TabStrip::arrange(int length)
@@ -105,13 +96,17 @@ int TabStrip::arrange(int length)
 
     m_scrolling = !input.multiLine && total > length;
     input.available = m_scrolling ? std::max(0, length - 2 * ScrollButtonLength) : length;
-    if (m_scrolling) {
-        m_firstShown = std::clamp(m_firstShown, 0, std::max(0, count - 1));
-        keepActiveShown(input.lengths, input.available);
-    } else {
+    if (input.active != m_shownActive || count != m_shownCount || length != m_shownLength)
+        m_scrolledByUser = false;
+    m_shownActive = input.active;
+    m_shownCount = count;
+    m_shownLength = length;
+    if (!m_scrolling)
         m_firstShown = 0;
-        m_shownActive = input.active;
-    }
+    else if (m_scrolledByUser)
+        m_firstShown = std::clamp(m_firstShown, 0, std::max(0, count - 1));
+    else
+        m_firstShown = TabStripLayout::firstShownFor(input.lengths, input.available, input.active, m_firstShown);
     input.firstShown = m_firstShown;
 
     const TabStripLayout::Result result = TabStripLayout::arrange(input);
@@ -154,6 +149,7 @@ void TabStrip::scrollBy(int tabs)
     if (!m_scrolling)
         return;
     m_firstShown = std::clamp(m_firstShown + tabs, 0, std::max(0, m_owner.count() - 1));
+    m_scrolledByUser = true;
     arrange(m_length);
 }
 

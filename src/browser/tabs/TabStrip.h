@@ -9,8 +9,10 @@ class QPainter;
 class QToolButton;
 
 // The tab strip of a PageControl: lays out, paints and hit-tests the tabs. One scrolling line
-// gets two arrow buttons at its end when the tabs do not fit. Hot tracking shows the tab under
-// the mouse.
+// gets two arrow buttons at its end when the tabs do not fit, and keeps the active tab in view
+// (after a change of tabs, captions or size) until the user scrolls with the arrows. Each tab
+// is as long as the style's own tab bar makes it for the caption. Hot tracking shows the tab
+// under the mouse.
 class TabStrip : public QWidget
 {
     Q_OBJECT
@@ -42,7 +44,6 @@ protected:
 private:
     int tabLength(int index) const;
     int lineThickness() const;
-    void keepActiveShown(const QList<int> &lengths, int available);
     void paintTab(QPainter &painter, int index);
     void paintOwnerDrawnCaption(QPainter &painter, int index, const QRect &rect);
 
@@ -51,7 +52,11 @@ private:
     int m_lineCount = 0;
     int m_length = 0;
     int m_firstShown = 0;
+    // What the line was last arranged for; the arrows' scrolling holds until one changes.
     int m_shownActive = -1;
+    int m_shownCount = 0;
+    int m_shownLength = 0;
+    bool m_scrolledByUser = false;
     int m_hot = -1;
     bool m_scrolling = false;
     QToolButton *m_scrollBack;

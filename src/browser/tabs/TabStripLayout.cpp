@@ -70,3 +70,26 @@ TabStripLayout::Result TabStripLayout::arrange(const Input &input)
     }
     return result;
 }
+
+int TabStripLayout::firstShownFor(const QList<int> &lengths, int available, int active, int firstShown)
+{
+    const int count = static_cast<int>(lengths.size());
+    if (count == 0)
+        return 0;
+    const auto span = [&lengths](int from, int to) {
+        int total = 0;
+        for (int i = from; i <= to; ++i)
+            total += lengths[i];
+        return total;
+    };
+    int first = std::clamp(firstShown, 0, count - 1);
+    if (active >= 0 && active < count) {
+        if (active < first)
+            first = active;
+        while (first < active && span(first, active) > available)
+            ++first;
+    }
+    while (first > 0 && span(first - 1, count - 1) <= available)
+        --first;
+    return first;
+}

@@ -29,4 +29,9 @@ public:
     };
 
     static Result arrange(const Input &input);
+
+    // One line: the first tab to show so that the active tab is wholly in view, moving the
+    // line as little as it must from the first tab shown now, and showing earlier tabs rather
+    // than leaving room after the last one.
+    static int firstShownFor(const QList<int> &lengths, int available, int active, int firstShown);
 };

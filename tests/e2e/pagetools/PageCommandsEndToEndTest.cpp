@@ -98,7 +98,10 @@ private slots:
         QVERIFY(selections.at(1).toString().isEmpty());
 
         QStringList opened;
-        window.pageAsText().setOpener([&](const QString &path) { opened.append(path); });
+        window.pageAsText().setOpener([&](const QString &path) {
+            opened.append(path);
+            return true;
+        });
         QVERIFY(window.commands().trigger(CommandIds::ViewAsText));
         QCOMPARE(opened.size(), 1);
         QFile file(opened.first());

@@ -237,7 +237,7 @@ private slots:
         CommandRegistry commands;
         PageKeyFilter filter(*m_aids, commands,
                              PageKeyFilter::Operations{[this] { return m_fixture.view(); }, [] { return QString(); },
-                                                       [] {}, [] {}, [] {}, [] {}});
+                                                       [] {}, [] {}});
         qApp->installEventFilter(&filter);
         QGuiApplication::clipboard()->setText(u"what the user copied"_s);
         const auto area = fieldIn(m_top, u"area"_s);
@@ -247,6 +247,42 @@ private slots:
         qApp->removeEventFilter(&filter);
         QCOMPARE(settle(area, u"Thanks.\nKind regards, Ann"_s), u"Thanks.\nKind regards, Ann"_s);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user copied"_s);
+    }
+
+    void anExpansionUndoesInOneStep_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("expanded");
+        QTest::addColumn<QString>("undone");
+        QTest::newRow("text box") << u"box"_s << QString() << -1 << u"I went to and "_s << u"I went to adn "_s;
+        QTest::newRow("text area") << u"area"_s << u"first line\n"_s << -1 << u"first line\nI went to and "_s
+                                   << u"first line\nI went to adn "_s;
+        QTest::newRow("inside the text") << u"box"_s << u"I went to the store "_s << 10
+                                         << u"I went to and the store "_s << u"I went to adn the store "_s;
+    }
+
+    void anExpansionUndoesInOneStep()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, before);
+        QFETCH(int, caret);
+        QFETCH(QString, expanded);
+        QFETCH(QString, undone);
+        const auto field = fieldIn(m_top, id);
+        focusField(field, before, caret);
+        QTest::keyClicks(keyTarget(), caret < 0 ? u"I went to adn "_s : u"adn "_s);
+        QCOMPARE(settle(field, expanded), expanded);
+        // The page's own undo takes the expansion back, and only the expansion.
+        QTest::keyClick(keyTarget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(settle(field, undone), undone);
+        // The word taken back stays as typed when typing goes on (at the end: the undo leaves
+        // the text it put back selected).
+        QTest::keyClick(keyTarget(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(keyTarget(), u"x "_s);
+        waitUntil([] { return false; }, 300);
+        QVERIFY2(field->value().contains(u"adn "_s), qPrintable(field->value()));
     }
 
     void hostilePageCannotRedirectTheWrites()

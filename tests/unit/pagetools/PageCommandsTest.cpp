@@ -93,7 +93,11 @@ struct Rig
     ScriptedPrompter prompter;
     QTemporaryDir folder;
     QStringList opened;
-    PageAsText asText{folder.path(), [this](const QString &path) { opened.append(path); }};
+    bool viewerFound = true;
+    PageAsText asText{folder.path(), [this](const QString &path) {
+                          opened.append(path);
+                          return viewerFound;
+                      }};
     std::unique_ptr<PageCommands> pageCommands;
 
     Rig()
@@ -217,6 +221,13 @@ private slots:
         rig.pageCommands->ViewWebPageAsText1Click();
         QCOMPARE(rig.opened.size(), 2);
         QVERIFY(QFile::exists(rig.opened.at(1)));
+        QVERIFY(rig.prompter.texts().isEmpty());
+
+        // Without a program for text files the user learns where the text went.
+        rig.viewerFound = false;
+        rig.pageCommands->ViewWebPageAsText1Click();
+        QCOMPARE(rig.opened.size(), 3);
+        QCOMPARE(rig.prompter.texts(), QStringList{PageAsText::noViewerMessage(rig.opened.at(2))});
     }
 
     void pageAsTextThatCannotBeWrittenOpensNothing()
@@ -229,8 +240,11 @@ private slots:
         MemoryPageFixture fixture;
         const auto page = fixture.load(innerPage, {});
         QStringList opened;
-        PageAsText asText(notAFolder, [&](const QString &path) { opened.append(path); });
-        QVERIFY(asText.show(page.get()).isEmpty());
+        PageAsText asText(notAFolder, [&](const QString &path) {
+            opened.append(path);
+            return true;
+        });
+        QVERIFY(asText.show(page.get()).path.isEmpty());
         QVERIFY(opened.isEmpty());
     }
 };

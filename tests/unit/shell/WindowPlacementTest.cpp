@@ -50,6 +50,26 @@ private slots:
         QCOMPARE(WindowPlacement::read(store, Screen, Desktop).geometry, expected);
     }
 
+    void aSizeFromAnotherScaleIsFittedToTheDesktop_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("twice as wide, placed right") << QRect(300, 200, 2732, 600) << QRect(0, 200, 1366, 600);
+        QTest::newRow("twice as high, placed low") << QRect(300, 200, 800, 1536) << QRect(300, 0, 800, 768);
+        QTest::newRow("both, partly off") << QRect(-400, 500, 2732, 1536) << QRect(0, 0, 1366, 768);
+        // A window that fits keeps its place, even partly off the desktop.
+        QTest::newRow("fits") << QRect(900, 500, 800, 600) << QRect(900, 500, 800, 600);
+    }
+
+    void aSizeFromAnotherScaleIsFittedToTheDesktop()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, expected);
+        SettingsStore store = freshStore();
+        WindowPlacement{false, stored}.write(store);
+        QCOMPARE(WindowPlacement::read(store, Screen, Desktop).geometry, expected);
+    }
+
     void aMaximizedWindowKeepsTheEarlierPlace()
     {
         SettingsStore store = freshStore();

@@ -66,7 +66,7 @@ private slots:
     {
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_Escape, Qt::NoModifier), CommandIds::Stop);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F5, Qt::NoModifier), CommandIds::Refresh);
-        QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F2, Qt::NoModifier), CommandIds::FocusPage);
+        QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F2, Qt::NoModifier), CommandIds::ViewSource);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F8, Qt::NoModifier), CommandIds::FullScreen);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F1, Qt::NoModifier), CommandIds::Favorites);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F1, Qt::ControlModifier), CommandIds::SpellCheck);
@@ -80,6 +80,10 @@ private slots:
         QVERIFY(MainWindowKeys::commandForKey(Qt::Key_N, Qt::NoModifier).isEmpty());
         QVERIFY(MainWindowKeys::commandForKey(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier).isEmpty());
         QVERIFY(MainWindowKeys::commandForKey(Qt::Key_Left, Qt::NoModifier).isEmpty());
+        // Alt keys count with Alt alone.
+        QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_D, Qt::AltModifier), CommandIds::FocusAddress);
+        QVERIFY(MainWindowKeys::commandForKey(Qt::Key_D, Qt::AltModifier | Qt::ControlModifier).isEmpty());
+        QVERIFY(MainWindowKeys::commandForKey(Qt::Key_D, Qt::NoModifier).isEmpty());
     }
 
     void keysInTheWindowRunTheirCommandsAndOthersReachTheWidget()

@@ -233,8 +233,15 @@ private slots:
     void enterAndCtrlCharactersAreNotTyped()
     {
         QTest::keyClicks(edit(), QStringLiteral("abc"));
-        QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(edit(), Qt::Key_Q, Qt::ControlModifier);
         QTest::keyClick(edit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(m_bar->text(), QStringLiteral("abc"));
+        // The box's own editing keys still edit: select all, then undo.
+        QTest::keyClick(edit(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit()->selectedText(), QStringLiteral("abc"));
+        QTest::keyClick(edit(), Qt::Key_X);
+        QCOMPARE(m_bar->text(), QStringLiteral("x"));
+        QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_bar->text(), QStringLiteral("abc"));
         // Keys without a character still reach the box.
         QTest::keyClick(edit(), Qt::Key_Left, Qt::ControlModifier);

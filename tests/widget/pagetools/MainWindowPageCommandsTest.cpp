@@ -96,7 +96,10 @@ private slots:
 
         // "View Web Page As Text" writes into the data folder and hands the file to the viewer.
         QStringList opened;
-        w.window.pageAsText().setOpener([&](const QString &path) { opened.append(path); });
+        w.window.pageAsText().setOpener([&](const QString &path) {
+            opened.append(path);
+            return true;
+        });
         QVERIFY(w.trigger(CommandIds::ViewAsText));
         QCOMPARE(opened.size(), 1);
         QCOMPARE(QFileInfo(opened.first()).absolutePath(), QDir(DataFolder::path()).absolutePath());
@@ -145,7 +148,7 @@ private slots:
         auto *control = static_cast<FakeControl *>(view.control());
         CommandRegistry commands;
         ScriptedPrompter prompter;
-        PageAsText asText(QDir::tempPath(), [](const QString &) {});
+        PageAsText asText(QDir::tempPath(), [](const QString &) { return true; });
         PageCommands::Page page;
         page.activeBrowser = [&view] { return &view; };
         page.activeDocument = [] { return nullptr; };

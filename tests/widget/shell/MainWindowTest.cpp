@@ -1,3 +1,4 @@
+#include "browser/StartPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/TfrmKestrelBrowser.h"
 #include "search/SearchSubsystem.h"
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(opened.count(), 1);
         QList<QUrl> expected;
         for (const QString &page : Workspace::defaultStartPages())
-            expected.append(QUrl(page));
+            expected.append(QUrl(engineAddressOf(page)));
         expected.append(QUrl(QStringLiteral("http://cmd.example/")));
         QCOMPARE(w.navigations(), expected);
 

@@ -1,3 +1,4 @@
+#include "browser/StartPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
@@ -106,6 +107,10 @@ private slots:
 
         QTest::keyClick(page, Qt::Key_F5);
         QCOMPARE(fake->refreshCalls, 1);
+        // Esc stops a load; with nothing loading Stop is greyed and the key does nothing.
+        QTest::keyClick(page, Qt::Key_Escape);
+        QCOMPARE(fake->stopCalls, 0);
+        fake->raiseBeforeNavigate(QUrl(QStringLiteral("http://a.test/next")));
         QTest::keyClick(page, Qt::Key_Escape);
         QCOMPARE(fake->stopCalls, 1);
         QTest::keyClick(page, Qt::Key_F5, Qt::ShiftModifier);
@@ -115,7 +120,7 @@ private slots:
         QTest::keyClick(page, Qt::Key_F8);
         QVERIFY(!window->chrome().isFullScreen());
         QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(fake->navigations.last(), QUrl::fromUserInput(view->Homepage()));
+        QCOMPARE(fake->navigations.last(), QUrl::fromUserInput(engineAddressOf(view->Homepage())));
         QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(window->tabbedBrowser().tabs().count(), 2);
     }

@@ -249,6 +249,25 @@ private slots:
         rig.commands.trigger(CommandIds::Back);
         QCOMPARE(active->backCalls, 1);
     }
+
+    void stopCanBeChosenOnlyWhileAPageLoads()
+    {
+        TabSetRig rig;
+        Command *stop = rig.command(CommandIds::Stop);
+        QVERIFY(!stop->isEnabled());
+        rig.tabs().AddBrowserTab(QString());
+        FakeControl *fake = rig.fake(0);
+        fake->raiseBeforeNavigate(QUrl(QStringLiteral("http://x.test/")));
+        QVERIFY(stop->isEnabled());
+        fake->raiseDocumentComplete(QUrl(QStringLiteral("http://x.test/")));
+        QVERIFY(!stop->isEnabled());
+        // Stopped by the user, it is greyed again until the next load.
+        fake->raiseBeforeNavigate(QUrl(QStringLiteral("http://y.test/")));
+        QVERIFY(rig.commands.trigger(CommandIds::Stop));
+        QVERIFY(!stop->isEnabled());
+        QVERIFY(!rig.commands.trigger(CommandIds::Stop));
+        QCOMPARE(fake->stopCalls, 1);
+    }
 };
 
 KESTREL_TEST(PageEventsTest)

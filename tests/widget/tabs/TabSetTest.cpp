@@ -16,7 +16,7 @@ class TabSetTest : public QObject
 {
     Q_OBJECT
 
-    static QUrl home() { return QUrl::fromUserInput(productStartPage()); }
+    static QUrl home() { return QUrl(startPageResource()); }
 
 private slots:
     void init() { failOnQtWarnings(); }

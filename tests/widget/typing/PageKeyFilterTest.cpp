@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +30,16 @@ public:
             ++keys;
         return false;
     }
+};
+
+// A bar that takes every key its children leave.
+class KeyTaker : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override { event->accept(); }
 };
 }
 
@@ -73,13 +84,13 @@ private slots:
         m_commands = std::make_unique<CommandRegistry>();
         for (const QString &id : {CommandIds::Back, CommandIds::Forward, CommandIds::Stop, CommandIds::Refresh,
                                   CommandIds::Home, CommandIds::Favorites, CommandIds::SaveAs, CommandIds::AddNote,
-                                  CommandIds::SpellCheck, CommandIds::FullScreen})
+                                  CommandIds::SpellCheck, CommandIds::NewTab, CommandIds::ViewSource, CommandIds::FullScreen})
             m_commands->add(id, id, QString(), {}, [this, id] { m_ran << id; });
         const auto record = [this](const QString &name) { return [this, name] { m_ran << name; }; };
         m_filter = std::make_unique<PageKeyFilter>(
             *m_aids, *m_commands,
             PageKeyFilter::Operations{[this] { return m_view.get(); }, [this] { return m_status; },
-                                      record(u"newPage"_s), record(u"viewSource"_s), record(u"fillPersonalInfo"_s)});
+                                      record(u"fillPersonalInfo"_s)});
         m_control->widget()->installEventFilter(&m_counter);
         qApp->installEventFilter(m_filter.get());
     }
@@ -99,14 +110,14 @@ private slots:
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << ctrl << CommandIds::Back;
         QTest::newRow("Ctrl+Right") << int(Qt::Key_Right) << ctrl << CommandIds::Forward;
-        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << u"newPage"_s;
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << CommandIds::NewTab;
         QTest::newRow("Ctrl+T") << int(Qt::Key_T) << ctrl << CommandIds::AddNote;
         QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << CommandIds::SaveAs;
         QTest::newRow("Ctrl+H") << int(Qt::Key_H) << ctrl << CommandIds::Home;
         QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << ctrl << CommandIds::SpellCheck;
         QTest::newRow("Esc") << int(Qt::Key_Escape) << none << CommandIds::Stop;
         QTest::newRow("F1") << int(Qt::Key_F1) << none << CommandIds::Favorites;
-        QTest::newRow("F2") << int(Qt::Key_F2) << none << u"viewSource"_s;
+        QTest::newRow("F2") << int(Qt::Key_F2) << none << CommandIds::ViewSource;
         QTest::newRow("F5") << int(Qt::Key_F5) << none << CommandIds::Refresh;
         QTest::newRow("F8") << int(Qt::Key_F8) << none << CommandIds::FullScreen;
         QTest::newRow("Insert") << int(Qt::Key_Insert) << none << u"fillPersonalInfo"_s;
@@ -143,6 +154,54 @@ private slots:
         QVERIFY(!press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier));
         // Keys outside the shortcut codes are no shortcut.
         QVERIFY(press(Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier));
+    }
+
+    void quickInsertTakesTheKeysOwnCode_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("scanCode");
+        QTest::addColumn<int>("code");
+        // Ctrl+Shift+1 arrives as "!" on the digit row's first key; X11 and Wayland name the row
+        // by its keyboard codes 10 (1) to 19 (0).
+        QTest::newRow("1 on X11") << u"xcb"_s << int(Qt::Key_Exclam) << 10 << int('1');
+        QTest::newRow("0 on Wayland") << u"wayland"_s << int(Qt::Key_ParenRight) << 19 << int('0');
+        QTest::newRow("letter") << u"xcb"_s << int(Qt::Key_W) << 25 << int('W');
+        QTest::newRow("symbol of its own") << u"xcb"_s << int(Qt::Key_Question) << 61 << int('?');
+        // Other platforms' codes mean other keys: the key stands as reported.
+        QTest::newRow("elsewhere") << u"windows"_s << int(Qt::Key_ParenLeft) << 10 << int('(');
+        QTest::newRow("no shortcut") << u"xcb"_s << int(Qt::Key_F3) << 69 << 0;
+    }
+
+    void quickInsertTakesTheKeysOwnCode()
+    {
+        QFETCH(QString, platform);
+        QFETCH(int, key);
+        QFETCH(int, scanCode);
+        QFETCH(int, code);
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier | Qt::ShiftModifier, quint32(scanCode), 0, 0);
+        QCOMPARE(PageKeyFilter::quickInsertCode(event, platform), code);
+    }
+
+    void keysInTheProgramsOwnBoxesOverThePageAreNoPageKeys()
+    {
+        // A box of the program's over the page in a bar that keeps the keys it is given, as
+        // the find bar is.
+        auto *bar = new KeyTaker(m_control->widget());
+        auto *box = new QLineEdit(bar);
+        box->installEventFilter(&m_counter);
+        // The offscreen platform says it cannot size windows as asked.
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+        box->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box);
+        m_status = u"http://example.org/next"_s;
+        for (int key : {int(Qt::Key_Escape), int(Qt::Key_Return), int(Qt::Key_F5), int(Qt::Key_Insert)})
+            QVERIFY2(press(key, Qt::NoModifier, box), qPrintable(QString::number(key, 16)));
+        QVERIFY(press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier, box));
+        QVERIFY(m_ran.isEmpty());
+        QVERIFY(m_control->navigations.isEmpty());
     }
 
     void enterFollowsALinkInTheStatusBar()
