@@ -1,8 +1,11 @@
 """Shared pieces of the benchmarks: a loopback HTTP server whose pages report their load event
-back to it, and process control with a private environment."""
+back to it, process control with a private environment, a private X display, the memory of a
+process tree, and interleaved runs of a bare program and Kestrel reported as ratios."""
+import contextlib
 import http.server
 import os
 import signal
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -76,7 +79,9 @@ class BeaconServer:
             return max(self.beacons[k] for k in keys)
 
 
-def private_env(home):
+def private_env(home, display=None):
+    """The environment of a benchmark program: private data folders, and the offscreen platform
+    or, with display, the X server at that display."""
     env = dict(os.environ)
     for name, sub in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "share"),
                       ("KESTREL_DATA_DIR", "data"), ("XDG_RUNTIME_DIR", "runtime"),
@@ -84,7 +89,11 @@ def private_env(home):
         path = os.path.join(home, sub)
         os.makedirs(path, mode=0o700, exist_ok=True)
         env[name] = path
-    env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    if display is None:
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    else:
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["DISPLAY"] = display
     env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
     return env
 
@@ -101,8 +110,8 @@ def run_program(name):
     return result.returncode
 
 
-def start(command, home):
-    return subprocess.Popen(command, env=private_env(home), stdout=subprocess.DEVNULL,
+def start(command, home, display=None, stdout=subprocess.DEVNULL):
+    return subprocess.Popen(command, env=private_env(home, display), stdout=stdout,
                             stderr=subprocess.DEVNULL, start_new_session=True)
 
 
@@ -114,28 +123,58 @@ def stop(process):
     process.wait()
 
 
-def run_until_beacon(command, server, home, keys=None, timeout=60):
-    """Seconds from process start until every page in keys (default: the last page) loaded."""
+def run_until_beacon(command, server, home, keys=None, timeout=60, display=None):
+    """Seconds from process start until every page in keys (default: the last page) loaded, and
+    the memory of the process tree at that moment (KiB)."""
     keys = keys or [str(server.counter)]
     started = time.monotonic()
-    process = start(command, home)
+    process = start(command, home, display)
     try:
-        return server.wait_for(keys, timeout) - started
+        elapsed = server.wait_for(keys, timeout) - started
+        return elapsed, tree_pss_kib(process.pid)
     finally:
         stop(process)
 
 
-def tree_peak_rss_kib(pid):
-    """Resident memory of a process and all its descendants, in KiB."""
+def pages(server, count):
+    """count fresh page addresses and their beacon keys."""
+    urls = [server.page_url() for _ in range(count)]
+    return urls, [url.rsplit("/", 1)[-1] for url in urls]
+
+
+def workspace_once(browser, server, count, display, timeout):
+    """Kestrel started without an address on a workspace file of count fresh pages (the saved
+    workspace is reopened at start, "Save Workspace" being on by default): seconds until every
+    page loaded and the process tree's memory then."""
+    urls, keys = pages(server, count)
+    with tempfile.TemporaryDirectory() as home:
+        data = os.path.join(home, "data")
+        os.makedirs(data, mode=0o700)
+        with open(os.path.join(data, "workspace.dat"), "w", newline="") as workspace:
+            workspace.write("".join(url + "\r\n" for url in urls))
+        return run_until_beacon([browser], server, home, keys, timeout, display)
+
+
+def bare_once(bare, server, count, display, timeout):
+    """A bare program given count fresh pages as arguments: as workspace_once."""
+    urls, keys = pages(server, count)
+    with tempfile.TemporaryDirectory() as home:
+        return run_until_beacon([bare] + urls, server, home, keys, timeout, display)
+
+
+def tree_pss_kib(pid):
+    """Proportional set size of a process and all its descendants (the engine's processes), in
+    KiB: pages shared between them are counted once in all, unlike resident sizes."""
     total = 0
-    for child in [pid] + descendants(pid):
+    for member in [pid] + descendants(pid):
         try:
-            with open(f"/proc/{child}/status") as status:
-                for line in status:
-                    if line.startswith("VmRSS:"):
+            with open(f"/proc/{member}/smaps_rollup") as rollup:
+                for line in rollup:
+                    if line.startswith("Pss:"):
                         total += int(line.split()[1])
+                        break
         except OSError:
-            pass
+            pass  # the process ended between the listing and the reading
     return total
 
 
@@ -150,3 +189,64 @@ def descendants(pid):
         children.append(child)
         children.extend(descendants(child))
     return children
+
+
+@contextlib.contextmanager
+def xvfb_display():
+    """A private Xvfb server on a free display number; yields its name (":N") once the server
+    accepts connections and ends it afterwards."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, start_new_session=True)
+    os.close(write_end)
+    try:
+        # Xvfb picks the first free number and writes it here when it is ready to connect.
+        with os.fdopen(read_end) as ready:
+            number = ready.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start (exit %s)" % server.poll())
+        yield ":" + number
+    finally:
+        # A terminated server removes its lock file and socket; a killed one would leave them.
+        server.terminate()
+        try:
+            server.wait(10)
+        except subprocess.TimeoutExpired:
+            stop(server)
+
+
+def platforms():
+    """The platforms every display benchmark runs on: offscreen, then a private X server."""
+    yield "offscreen", None
+    with xvfb_display() as display:
+        yield "xvfb", display
+
+
+def interleaved(runs, work, platform):
+    """Runs each program's work (name -> function returning seconds and KiB) once per round,
+    alternating programs, after one untimed warm-up run of each; the figures by name."""
+    for once in work.values():
+        once()
+    figures = {name: [] for name in work}
+    for run in range(runs):
+        for name, once in work.items():
+            figures[name].append(once())
+        print("%s run %d  " % (platform, run + 1)
+              + "  ".join("%s %8.1f ms %7.1f MiB" % (name, values[-1][0] * 1000, values[-1][1] / 1024)
+                          for name, values in figures.items()), flush=True)
+    return figures
+
+
+def report(bench, platform, figures, target):
+    """Prints the medians of time and memory of "bare" and "kestrel" and their ratios."""
+    medians = {name: (statistics.median(v[0] for v in values), statistics.median(v[1] for v in values))
+               for name, values in figures.items()}
+    for name, (seconds, kib) in medians.items():
+        print("%s %s: %-7s median %8.1f ms, PSS of the process tree %7.1f MiB"
+              % (bench, platform, name, seconds * 1000, kib / 1024))
+    time_ratio = medians["kestrel"][0] / medians["bare"][0]
+    memory_ratio = medians["kestrel"][1] / medians["bare"][1] if medians["bare"][1] else float("nan")
+    print("%s %s: ratio kestrel / bare: time %.2f (target at most %.2f%s), memory %.2f"
+          % (bench, platform, time_ratio, target, "" if time_ratio <= target else ", over target",
+             memory_ratio), flush=True)

@@ -1,45 +1,46 @@
 #!/usr/bin/env python3
-"""Start-up benchmark: process start to the first document-complete of a page on 127.0.0.1,
-for kestrel-browser and for a bare Qt WebEngine program loading the same page, in one run.
+"""Start-up benchmark: process start to the load event of one page on 127.0.0.1, for
+kestrel-browser starting on a workspace holding just that page and for a bare Qt WebEngine
+program given the page, in alternating runs, offscreen and on a private X server.
 
 The page reports its own load event back to the server, so both programs are timed by the
-same external clock. Prints both medians and their ratio."""
+same external clock. Prints both medians of time and of the process tree's PSS at that moment,
+and their ratios.
+
+    bench/startup/run.py BUILD_DIR [--runs N]
+"""
+import argparse
 import os
-import statistics
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
-from benchlib import BeaconServer, run_until_beacon  # noqa: E402
+from benchlib import BeaconServer, bare_once, interleaved, platforms, report, workspace_once  # noqa: E402
 
-RUNS = int(os.environ.get("BENCH_RUNS", "7"))
-
-
-def measure(command_for, server):
-    times = []
-    for _ in range(RUNS):
-        with tempfile.TemporaryDirectory() as home:
-            url = server.page_url()
-            times.append(run_until_beacon(command_for(url), server, home))
-    return times
+TARGET_RATIO = 1.15
+RUN_TIMEOUT_S = 60
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else "build"
-    browser = os.path.join(build, "kestrel-browser")
-    bare = os.path.join(build, "bench", "bench_bare_startup")
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build_dir")
+    parser.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", "7")))
+    args = parser.parse_args()
+
+    browser = os.path.join(args.build_dir, "kestrel-browser")
+    bare = os.path.join(args.build_dir, "bench", "bench_bare_startup")
+    for program in (browser, bare):
+        if not os.access(program, os.X_OK):
+            sys.exit("missing %s: build the project first" % program)
+
     with BeaconServer() as server:
-        # One untimed start of each warms the disk cache for both alike.
-        for program in (bare, browser):
-            with tempfile.TemporaryDirectory() as home:
-                run_until_beacon([program, server.page_url()], server, home)
-        bare_times = measure(lambda url: [bare, url], server)
-        browser_times = measure(lambda url: [browser, url], server)
-    bare_median = statistics.median(bare_times)
-    browser_median = statistics.median(browser_times)
-    print(f"startup: bare Qt WebEngine median {bare_median * 1000:.0f} ms over {RUNS} runs")
-    print(f"startup: kestrel-browser median {browser_median * 1000:.0f} ms over {RUNS} runs")
-    print(f"startup: ratio {browser_median / bare_median:.2f} (target at most 1.15)")
+        for platform, display in platforms():
+            figures = interleaved(args.runs, {
+                "bare": lambda: bare_once(bare, server, 1, display, RUN_TIMEOUT_S),
+                "kestrel": lambda: workspace_once(browser, server, 1, display, RUN_TIMEOUT_S),
+            }, platform)
+            print("startup %s: 1 page on 127.0.0.1, %d runs each" % (platform, args.runs))
+            report("startup", platform, figures, TARGET_RATIO)
+            print()
 
 
 if __name__ == "__main__":

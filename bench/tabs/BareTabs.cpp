@@ -1,6 +1,7 @@
 // The baseline of the tabs benchmark: a bare program that opens the given addresses in
 // QWebEngineViews on the pages of a QTabWidget and reports the time until every page has
-// finished loading.
+// finished loading. It keeps running afterwards, for the runner to measure its memory, until it
+// is stopped.
 //   bench_tabs_bare URL...
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,7 +37,6 @@ int main(int argc, char **argv)
             if (++finished == addresses.size()) {
                 std::printf("RESULT elapsed_ms=%.1f tabs=%d\n", timer.nsecsElapsed() / 1e6, finished);
                 std::fflush(stdout);
-                app.quit();
             }
         });
         tabs->setCurrentIndex(tabs->addTab(view, address));

@@ -1,51 +1,57 @@
 #!/usr/bin/env python3
 """Tabs benchmark: open 30 tabs on 30 loopback pages and wait until every page has completed,
 in the browser's tab set (bench_tabs_kestrel) and in a bare program that puts 30 QWebEngineViews
-in a QTabWidget (bench_tabs_bare), alternating runs in the same session. Prints the median time
-of each, their ratio (target: at most 1.2) and the peak memory of each program's whole process
-tree (the program plus its engine processes).
+in a QTabWidget (bench_tabs_bare), alternating runs in the same session, offscreen and on a
+private X server. Prints the median time of each as the program measures it, the median PSS of
+each program's whole process tree (the program plus its engine processes) when every page has
+completed, and their ratios (time target: at most 1.2).
 
     bench/tabs/run.py BUILD_DIR [--runs N] [--tabs N]
 """
 import argparse
 import os
-import signal
-import statistics
+import queue
 import subprocess
 import sys
 import tempfile
 import threading
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
-from benchlib import BeaconServer, private_env, tree_peak_rss_kib  # noqa: E402
+from benchlib import BeaconServer, interleaved, platforms, report, start, stop, tree_pss_kib  # noqa: E402
 
 TARGET_RATIO = 1.2
 RUN_TIMEOUT_S = 120
-SAMPLE_INTERVAL_S = 0.02
 
 
-def run_once(program, urls, home):
-    process = subprocess.Popen([program] + urls, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                               env=private_env(home), text=True, start_new_session=True)
-    peak = 0
-    output = []
-    reader = threading.Thread(target=lambda: output.extend(process.stdout), daemon=True)
-    reader.start()
-    deadline = time.monotonic() + RUN_TIMEOUT_S
-    while process.poll() is None:
-        if time.monotonic() > deadline:
-            os.killpg(process.pid, signal.SIGKILL)
-            process.wait()
-            raise RuntimeError("%s did not finish within %d s" % (os.path.basename(program), RUN_TIMEOUT_S))
-        peak = max(peak, tree_peak_rss_kib(process.pid))
-        time.sleep(SAMPLE_INTERVAL_S)
-    reader.join(5)
-    for line in output:
-        if line.startswith("RESULT "):
-            fields = dict(item.split("=") for item in line.split()[1:])
-            return float(fields["elapsed_ms"]), peak
-    raise RuntimeError("%s ended (exit %s) without a result" % (os.path.basename(program), process.returncode))
+def run_once(program, urls, display):
+    """Seconds the program reports for opening urls, and its process tree's memory right after
+    the report (the program keeps running until it is stopped)."""
+    with tempfile.TemporaryDirectory() as home:
+        process = start([program] + urls, home, display, stdout=subprocess.PIPE)
+        lines = queue.Queue()
+
+        def read():
+            for line in process.stdout:
+                lines.put(line.decode())
+            lines.put(None)
+
+        threading.Thread(target=read, daemon=True).start()
+        try:
+            while True:
+                try:
+                    line = lines.get(timeout=RUN_TIMEOUT_S)
+                except queue.Empty:
+                    raise RuntimeError("%s did not finish within %d s"
+                                       % (os.path.basename(program), RUN_TIMEOUT_S)) from None
+                if line is None:
+                    raise RuntimeError("%s ended (exit %s) without a result"
+                                       % (os.path.basename(program), process.wait()))
+                if line.startswith("RESULT "):
+                    memory = tree_pss_kib(process.pid)
+                    fields = dict(item.split("=") for item in line.split()[1:])
+                    return float(fields["elapsed_ms"]) / 1000, memory
+        finally:
+            stop(process)
 
 
 def main():
@@ -63,30 +69,18 @@ def main():
         if not os.access(program, os.X_OK):
             sys.exit("missing %s: build the project first" % program)
 
-    results = {name: [] for name in programs}
     with BeaconServer() as server:
-        # Runs alternate, each on fresh addresses and fresh folders, so neither program finds
-        # the other's cache.
-        for run in range(args.runs):
-            for name, program in programs.items():
-                urls = [server.page_url() for _ in range(args.tabs)]
-                with tempfile.TemporaryDirectory() as home:
-                    elapsed, peak = run_once(program, urls, home)
-                results[name].append((elapsed, peak))
-                print("run %d %-7s %8.1f ms  peak memory %7.1f MiB" % (run + 1, name, elapsed, peak / 1024),
-                      flush=True)
+        # Each run opens fresh addresses in fresh folders, so neither program finds the other's
+        # cache.
+        def work(program, display):
+            return lambda: run_once(program, [server.page_url() for _ in range(args.tabs)], display)
 
-    print()
-    print("tabs: %d pages on 127.0.0.1, %d runs each" % (args.tabs, args.runs))
-    medians = {}
-    for name in programs:
-        medians[name] = statistics.median(r[0] for r in results[name])
-        print("tabs: %-7s median %8.1f ms, peak memory of the process tree %7.1f MiB (median), %7.1f MiB (max)"
-              % (name, medians[name], statistics.median(r[1] for r in results[name]) / 1024,
-                 max(r[1] for r in results[name]) / 1024))
-    ratio = medians["kestrel"] / medians["bare"]
-    print("tabs: ratio kestrel / bare %.2f (target at most %.1f)%s"
-          % (ratio, TARGET_RATIO, "" if ratio <= TARGET_RATIO else ", over target"))
+        for platform, display in platforms():
+            figures = interleaved(args.runs, {name: work(program, display) for name, program in programs.items()},
+                                  platform)
+            print("tabs %s: %d pages on 127.0.0.1, %d runs each" % (platform, args.tabs, args.runs))
+            report("tabs", platform, figures, TARGET_RATIO)
+            print()
 
 
 if __name__ == "__main__":
