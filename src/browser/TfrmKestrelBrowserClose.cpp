@@ -2,6 +2,7 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "browser/engine/EngineWindow.h"
 #include "browser/tabs/BrowserTab.h"
 
 void TfrmKestrelBrowser::CloseMainWindow()
@@ -25,6 +26,8 @@ void TfrmKestrelBrowser::CloseMainWindow()
         if (BrowserTab *tab = tabs.tabAt(i))
             delete tab->browser();
     }
+    // Windows the engine opened for pages close with the main window, or the program would run on.
+    EngineWindow::freeAll();
     m_workspace.save(workspace);
     WriteWindowSettings();
 }

@@ -37,8 +37,9 @@ bool PageKeyFilter::eventFilter(QObject *watched, QEvent *event)
 
 bool PageKeyFilter::routeKey(const QKeyEvent &event)
 {
-    // Key releases, Space, Backspace, Delete, cut, paste and Enter in a text area all go to the
-    // page as they are; the agent reports the field's edits once the page made them.
+    // Key releases, Backspace, Delete, cut, paste and Enter in a text area all go to the page as
+    // they are; the agent reports the field's edits once the page made them. A space goes to the
+    // page too, and restarts the completion pause like any typed character.
     if (event.type() != QEvent::KeyPress)
         return false;
     // Keys with Alt held are the menus' (mnemonics, the window's own keys), never the page's aids.
@@ -79,7 +80,6 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return routeEnter();
-    case Qt::Key_Space:
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
     case Qt::Key_Left:
