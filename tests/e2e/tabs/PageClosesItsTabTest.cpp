@@ -4,7 +4,7 @@
 #include "browser/page/PageDocument.h"
 #include "testkit/LoopbackServer.h"
 #include "testkit/TabSetRig.h"
-#include "testkit/TestEnvironment.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
 
@@ -36,7 +36,7 @@ class PageClosesItsTabTest : public QObject
     }
 
 private slots:
-    void init() { failOnQtWarnings(); }
+    void init() { failOnAppWarnings(); }
 
     void initTestCase()
     {

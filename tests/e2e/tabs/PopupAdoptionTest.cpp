@@ -5,7 +5,7 @@
 #include "browser/engine/WebEngineControl.h"
 #include "testkit/LoopbackServer.h"
 #include "testkit/TabSetRig.h"
-#include "testkit/TestEnvironment.h"
+#include "testkit/AppWarnings.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
 
@@ -61,7 +61,7 @@ class PopupAdoptionTest : public QObject
     QString address(const QString &path) const { return m_server.url(path).toString(); }
 
 private slots:
-    void init() { failOnQtWarnings(); }
+    void init() { failOnAppWarnings(); }
 
     void initTestCase()
     {
