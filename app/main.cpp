@@ -90,7 +90,8 @@ int main(int argc, char **argv)
     window.show();
     splash->startUpFinished();
     mainWindow = &window;
+    // From the event loop: a window closed before it runs would not end the program.
     if (terminationRequested)
-        window.close();
+        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
     return app.exec();
 }

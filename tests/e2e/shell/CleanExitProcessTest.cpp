@@ -8,6 +8,7 @@
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTest>
@@ -75,7 +76,10 @@ private slots:
             WorkspaceHome home(pages);
             const int delay = QRandomGenerator::global()->bounded(2000);
             Run running({}, home.environment());
-            QVERIFY(running.process().waitForStarted(StartTimeout));
+            // While the system still loads the program, a signal ends it before any of its code
+            // runs. The moments count from the instance lock, which the program takes right
+            // after its termination handler is in place and before its window is made.
+            QVERIFY(waitUntil([&] { return QFile::exists(home.socketPath() + QStringLiteral(".lock")); }, StartTimeout));
             QTest::qWait(delay);
             QVERIFY(terminate(running));
             QVERIFY2(running.finished(), qPrintable(QStringLiteral("still running, SIGTERM after %1 ms").arg(delay)));

@@ -178,9 +178,11 @@ private slots:
     void otherKindsOfBoxAreLeftAlone()
     {
         QFETCH(QString, id);
+        // An address box holds its value without the trailing space.
         auto box = focusField(id, u"teh "_s);
+        const QString typed = box->value();
         m_aids->ExpandOnSpace();
-        QCOMPARE(box->value(), u"teh "_s);
+        QCOMPARE(box->value(), typed);
         box->setValue(u"al"_s);
         m_aids->CompleteTextBox();
         QCOMPARE(box->value(), u"al"_s);
