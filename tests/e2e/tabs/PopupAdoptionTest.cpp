@@ -23,11 +23,12 @@ struct PolicyRig : TabSetRig
 {
     NewWindowPolicy policy;
 
-    explicit PolicyRig(int choice)
+    // homepage: what new tabs start loading.
+    PolicyRig(int choice, const QString &homepage)
         : TabSetRig([](QWidget *sheet) { return new TKestrelWB(sheet); }),
           policy(settings, [] {}, [this] { return tabs().AddBrowserTab(QString())->browser(); })
     {
-        setSetting(QStringLiteral("Homepage"), QString());
+        setSetting(QStringLiteral("Homepage"), homepage);
         setSetting(NewWindowPolicy::NewWindowDialogKey, QStringLiteral("1"));
         setSetting(NewWindowPolicy::NewWindowKey, QString::number(choice));
         QObject::connect(&tabs(), &TabSet::BrowserCreated, &window, [this](TKestrelWB *view) {
@@ -70,6 +71,7 @@ private slots:
                            QStringLiteral("<title>Form</title><form method=\"post\" action=\"/posted\" target=\"_blank\">"
                                           "<input name=\"x\" value=\"42\"></form>"));
         m_server.serveHtml(QStringLiteral("/posted"), QStringLiteral("<title>Posted</title>"));
+        m_server.serveHtml(QStringLiteral("/home"), QStringLiteral("<title>Home</title>"));
         m_server.serveHtml(QStringLiteral("/opener"), QStringLiteral("<title>Opener</title>"));
         m_server.serveHtml(QStringLiteral("/child"),
                            QStringLiteral("<script>document.title = window.opener ? 'has opener' : 'no opener'"
@@ -103,7 +105,8 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, title);
         m_server.clearRequests();
-        PolicyRig rig(choice);
+        // A new tab is already loading its homepage when it is handed the new window.
+        PolicyRig rig(choice, address(QStringLiteral("/home")));
         QVERIFY(rig.openAndRun(address(page), script));
         const int receiving = choice == NewWindowPolicy::NewBrowserTab ? 1 : 0;
         QVERIFY(waitUntil([&] { return rig.tabs().count() == receiving + 1; }, LoadTimeout));
@@ -124,7 +127,7 @@ private slots:
 
     void aWindowOfTheEnginesOwnShowsItsAddress()
     {
-        PolicyRig rig(NewWindowPolicy::DefaultBrowser);
+        PolicyRig rig(NewWindowPolicy::DefaultBrowser, QString());
         QVERIFY(rig.openAndRun(address(QStringLiteral("/opener")), QStringLiteral("window.open('/child', '_blank')")));
         EngineWindow *window = nullptr;
         QVERIFY(waitUntil([&] {
