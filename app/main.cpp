@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPointer>
+#include <csignal>
 #include <optional>
 
 namespace {
@@ -39,6 +41,14 @@ void CreateTranslateWindow() {}
 
 int main(int argc, char **argv)
 {
+    // A termination request waits until its handler is in place, right after the application
+    // object is made; from then on it closes the program as "E&xit" does.
+    sigset_t terminationSet;
+    sigemptyset(&terminationSet);
+    sigaddset(&terminationSet, SIGTERM);
+    sigaddset(&terminationSet, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &terminationSet, nullptr);
+
     // The first argument is only ever an address, or a file taken as its address. Qt is given
     // none of the arguments, so no address can pass for one of its options.
     const std::optional<QString> address =
@@ -50,6 +60,19 @@ int main(int argc, char **argv)
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(qtArgc, qtArgv);
+
+    // SIGTERM and SIGINT close the main window as "E&xit" does, so the workspace and settings
+    // are saved. One that comes while the window is still being made or shown (start-up runs
+    // event loops of its own) closes it once the start-up is over.
+    QPointer<TfrmKestrelBrowser> mainWindow;
+    bool terminationRequested = false;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [&] {
+        terminationRequested = true;
+        if (mainWindow)
+            mainWindow->close();
+    });
+    pthread_sigmask(SIG_UNBLOCK, &terminationSet, nullptr);
 
     // Single instance: whoever holds the lock is the first instance. A later start hands over
     // its address and ends without reading settings or making windows.
@@ -83,11 +106,11 @@ int main(int argc, char **argv)
     QObject::connect(&window, &TfrmKestrelBrowser::firstTabsOpened, &server,
                      &InstanceServer::startDelivering, Qt::QueuedConnection);
 
-    // SIGTERM and SIGINT close the window as "E&xit" does, so the workspace and settings are saved.
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &QWidget::close);
-
     window.show();
     splash->startUpFinished();
+    mainWindow = &window;
+    // From the event loop: a window closed before it runs would not end the program.
+    if (terminationRequested)
+        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
     return app.exec();
 }

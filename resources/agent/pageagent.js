@@ -160,6 +160,12 @@
         return tag === 'TEXTAREA' || (tag === 'INPUT' && TEXT_INPUTS.has(element.type));
     }
 
+    // The fields the typing aids work in: text areas, and text and password boxes.
+    function isTypingField(element) {
+        const tag = tagOf(element);
+        return tag === 'TEXTAREA' || (tag === 'INPUT' && (element.type === 'text' || element.type === 'password'));
+    }
+
     function isOptionButton(element) {
         return tagOf(element) === 'INPUT' && (element.type === 'checkbox' || element.type === 'radio');
     }
@@ -846,7 +852,7 @@
 
     window.addEventListener('input', (event) => {
         const element = event.target;
-        if (applyingEdit || !current() || !event.isTrusted || !(element instanceof Element) || !hasCaret(element))
+        if (applyingEdit || !current() || !event.isTrusted || !(element instanceof Element) || !isTypingField(element))
             return;
         const kind = fieldEditKind(event, element);
         if (!kind)
@@ -1115,7 +1121,8 @@
         if (!body || typeof body !== 'object')
             return;
         if (isTop) {
-            if (body.hello === true && event.source && event.source.top === window) {
+            // Only a frame says hello; the top page's own message is left to it.
+            if (body.hello === true && event.source && event.source !== window && event.source.top === window) {
                 event.stopImmediatePropagation();
                 offerChannel(event.source, event.origin);
             }

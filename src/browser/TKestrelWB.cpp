@@ -47,6 +47,9 @@ TKestrelWB::~TKestrelWB()
 
 void TKestrelWB::Navigate(const QString &address)
 {
+    // An empty address (an empty homepage) goes nowhere, and the view does not become busy.
+    if (address.trimmed().isEmpty())
+        return;
     m_requestedAddress = address.trimmed();
     m_control->navigate(addressToUrl(address));
 }

@@ -3,6 +3,7 @@
 #include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
+#include "browser/engine/PageCallGate.h"
 #include "browser/status/StatusArea.h"
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
@@ -77,6 +78,13 @@ void TfrmKestrelBrowser::FormShow()
 
 void TfrmKestrelBrowser::closeEvent(QCloseEvent *event)
 {
+    // A close that comes while a page call or an engine decision waits (a signal, a window
+    // system request) would free views under their callers: it is made again once they are done.
+    if (PageCallGate::busy()) {
+        event->ignore();
+        PageCallGate::report(this, [this] { close(); });
+        return;
+    }
     // A second close request (a signal during the close) finds nothing left to do.
     if (!Closing) {
         Closing = true;

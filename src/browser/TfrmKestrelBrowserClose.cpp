@@ -2,6 +2,7 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "browser/engine/EngineWindow.h"
 #include "browser/tabs/BrowserTab.h"
 #include "ui/WindowChrome.h"
 
@@ -26,6 +27,8 @@ void TfrmKestrelBrowser::CloseMainWindow()
         if (BrowserTab *tab = tabs.tabAt(i))
             delete tab->browser();
     }
+    // Windows the engine opened for pages close with the main window, or the program would run on.
+    EngineWindow::freeAll();
     m_workspace.save(workspace);
     // The placement and the floating bar's docking are those of the window out of full screen.
     m_chrome->tbFullscreenClick(false);

@@ -19,9 +19,13 @@ public:
     bool connectToFirstInstance();
     // Sends one message and waits until the first instance has taken it.
     bool send(const InstanceMessage &message);
+    // The last message went out whole to a first instance that is still connected, but its
+    // answer did not come in time: the first instance has not refused it and may yet take it.
+    bool unanswered() const { return m_unanswered; }
 
 private:
     QString m_socketPath;
     int m_timeoutMs;
     QLocalSocket m_socket;
+    bool m_unanswered = false;
 };

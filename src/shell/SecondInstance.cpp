@@ -10,7 +10,9 @@ SecondInstance::SecondInstance(const QString &socketPath, Prompter &prompter, in
 void SecondInstance::run(const std::optional<QString> &address)
 {
     m_connected = m_client.connectToFirstInstance();
-    if (address && !address->isEmpty() && !SendAddressToFirstInstance(*address))
+    // An address left unanswered by a first instance that is still starting is no failure: it
+    // opens once that instance reads it.
+    if (address && !address->isEmpty() && !SendAddressToFirstInstance(*address) && !m_client.unanswered())
         m_prompter.message(QStringLiteral("Send URL Failed"));
     if (m_connected)
         m_client.send(InstanceMessage{InstanceMessage::Type::ShowInstance, QString()});

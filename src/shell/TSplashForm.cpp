@@ -1,8 +1,10 @@
 #include "shell/TSplashForm.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 TSplashForm::TSplashForm()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -21,7 +23,15 @@ TSplashForm::TSplashForm()
 void TSplashForm::showNow()
 {
     show();
+    // A window can be painted only once the window system shows it: wait for that, briefly and
+    // taking no user input, then paint it before start-up goes on.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(ExposeWaitMs);
+    while (windowHandle() && !windowHandle()->isExposed() && deadline.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     repaint();
+    QGuiApplication::sync();
     tmMainTimer.start();
 }
 

@@ -14,8 +14,10 @@ class TSplashForm : public QWidget
 public:
     TSplashForm();
 
-    // Shows the window and paints it at once, then starts tmMainTimer.
+    // Shows the window and paints it as soon as the window system shows it (waiting at most
+    // ExposeWaitMs), then starts tmMainTimer.
     void showNow();
+    static constexpr int ExposeWaitMs = 1000;
     // The main window is up: close now if the timer has ticked, else at its tick.
     void startUpFinished();
 

@@ -41,7 +41,13 @@ bool isTextArea(const PageElement &element)
 
 bool isTypingField(const PageElement &element)
 {
-    return element.isTextField();
+    // Search, address, telephone and the other kinds of box are left to the page.
+    if (isTextArea(element))
+        return true;
+    if (element.tagName().toUpper() != QLatin1String("INPUT"))
+        return false;
+    const QString type = element.getAttribute(QStringLiteral("type")).toUpper();
+    return type == QLatin1String("TEXT") || type == QLatin1String("PASSWORD");
 }
 
 InPageTypingAids::InPageTypingAids(Collaborators collaborators, QObject *parent)

@@ -60,7 +60,6 @@ private:
     QTimer m_tmrHTMLForm;
 };
 
-// A text area, or an INPUT that takes typed text (text and password boxes and their modern
-// kin search, url and tel).
+// A text area, or a text or password box (an INPUT of type "TEXT" or "PASSWORD").
 bool isTypingField(const PageElement &element);
 bool isTextArea(const PageElement &element);

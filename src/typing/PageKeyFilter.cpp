@@ -86,8 +86,9 @@ int PageKeyFilter::quickInsertCode(const QKeyEvent &event, const QString &platfo
 
 bool PageKeyFilter::routeKey(const QKeyEvent &event)
 {
-    // Key releases, Space, Backspace, Delete, cut, paste and Enter in a text area all go to the
-    // page as they are; the agent reports the field's edits once the page made them.
+    // Key releases, Backspace, Delete, cut, paste and Enter in a text area all go to the page as
+    // they are; the agent reports the field's edits once the page made them. A space goes to the
+    // page too, and restarts the completion pause like any typed character.
     if (event.type() != QEvent::KeyPress)
         return false;
     // Keys with Alt held are the menus' (mnemonics, the window's own keys), never the page's aids.
@@ -122,7 +123,6 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return routeEnter();
-    case Qt::Key_Space:
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
     case Qt::Key_Left:

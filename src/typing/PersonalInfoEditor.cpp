@@ -153,16 +153,15 @@ void PersonalInfoEditor::commit()
     entry.shownValue = value;
 
     removeAppliesToOf(entry.title);
-    for (const QString &typed : m_appliesTo.split(QLatin1Char('\n'))) {
-        const QString fieldName = typed.trimmed();
-        if (fieldName.isEmpty())
+    // Field names are kept as typed; a name listed twice in the box is taken by this entry at
+    // its first line, and said so at the second like any other name in use.
+    for (const QString &fieldName : m_appliesTo.split(QLatin1Char('\n'))) {
+        if (fieldName.trimmed().isEmpty())
             continue;
         if (const std::optional<QString> owner = ownerOfField(fieldName)) {
-            // A name listed twice in the box is already this entry's.
-            if (*owner != entry.title)
-                m_prompter.message(QStringLiteral("Cannot add ") + quoted(fieldName) +
-                                   QStringLiteral(" because that name is being used by ") + quoted(*owner) +
-                                   QLatin1Char('.'));
+            m_prompter.message(QStringLiteral("Cannot add ") + quoted(fieldName) +
+                               QStringLiteral(" because that name is being used by ") + quoted(*owner) +
+                               QLatin1Char('.'));
             continue;
         }
         if (!fitsInLine(fieldName)) {

@@ -17,7 +17,12 @@ FakeControl::~FakeControl()
 }
 
 QWidget *FakeControl::widget() { return m_widget; }
-void FakeControl::navigate(const QUrl &url) { navigations.append(url); }
+void FakeControl::navigate(const QUrl &url)
+{
+    // Busy from the request on, as the engine control is.
+    navigations.append(url);
+    m_busy = true;
+}
 
 void FakeControl::showHtml(const QString &html, const QUrl &baseUrl)
 {

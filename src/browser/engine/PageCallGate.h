@@ -19,8 +19,10 @@ public:
     // True while page calls are refused.
     static bool busy();
 
-    // Posts the task; it runs later, in order with the other reports. A task whose context
-    // object is gone by then is dropped.
+    // Posts the task; it runs later, in order with the other reports, and never while a call
+    // or the engine waits. A task whose context object is gone by then is dropped. Work that
+    // frees views (a page closing its tab, a close of the window) goes this way too, so that
+    // nobody waiting on a view finds it gone when the wait is over.
     static void report(const QObject *context, std::function<void()> task);
 
     // Refuses page calls for as long as it lives: a call waiting, or the engine waiting.

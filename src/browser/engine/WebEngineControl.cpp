@@ -11,11 +11,30 @@
 #include "browser/engine/PageCallGate.h"
 
 #include <QJsonArray>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+namespace {
+// The engine names an untitled page by its address, shortened: without "http://", and without
+// the slash after a bare host name. That is no title.
+bool isAddressName(const QString &title, const QUrl &url)
+{
+    if (title.isEmpty())
+        return false;
+    if (title == url.toString() || title == url.toDisplayString())
+        return true;
+    QString bare = url.toDisplayString(QUrl::RemoveScheme).remove(QRegularExpression(QStringLiteral("^//")));
+    if (title == bare)
+        return true;
+    if (bare.endsWith(QLatin1Char('/')))
+        bare.chop(1);
+    return title == bare;
+}
+}
 
 WebEngineControl::WebEngineControl(QObject *parent)
     : BrowserControl(parent), m_view(new QWebEngineView), m_page(new EnginePage(engineProfile(), m_view))
@@ -49,8 +68,11 @@ void WebEngineControl::connectPage()
             host()->controlNavigateComplete(0, url);
         });
     });
-    connect(m_page, &QWebEnginePage::titleChanged, this,
-            [this](const QString &title) { report([this, title] { host()->controlTitleChange(title); }); });
+    // An untitled page is named by its whole address, as the title rule of the captions expects.
+    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) {
+        const QString named = isAddressName(title, m_page->url()) ? m_page->url().toString() : title;
+        report([this, named] { host()->controlTitleChange(named); });
+    });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) {
         m_loading = false;
         m_navigationPending = false;
@@ -82,8 +104,13 @@ void WebEngineControl::report(std::function<void()> notify)
 void WebEngineControl::loadFinished()
 {
     // The frames' reports come first, as their documents completed before the page did.
+    QPointer<WebEngineControl> self(this);
     m_agent->flushFrameReports();
+    if (!self)
+        return;
     report([this] {
+        // The engine ends a load without a last progress report; progress -1 is "done".
+        host()->controlProgressChange(-1, 100);
         reportHistory();
         host()->controlDocumentComplete(0, m_page->url());
     });
@@ -115,12 +142,18 @@ void WebEngineControl::newWindowRequested(QWebEngineNewWindowRequest &request)
         engineTarget = window->control();
         window->show();
     }
-    // A page that never loaded adopts the new window (keeping its opener); one in use just
-    // navigates to the requested address.
-    if (engineTarget->m_page->url().isEmpty() && !engineTarget->isLoading())
-        request.openIn(engineTarget->m_page);
-    else
-        engineTarget->navigate(request.requestedUrl());
+    // The view handed over takes the engine's new window itself, whatever it showed or was
+    // loading: a posted form keeps its data, the page keeps its opener, a page written by
+    // script keeps its content.
+    engineTarget->adopt(request);
+}
+
+void WebEngineControl::adopt(QWebEngineNewWindowRequest &request)
+{
+    // Whatever this page was loading is thrown away with it; the adopted one reports its own load.
+    m_loading = false;
+    m_navigationPending = false;
+    request.openIn(m_page);
 }
 
 void WebEngineControl::reportHistory()
@@ -149,13 +182,8 @@ void WebEngineControl::stop() { m_page->triggerAction(QWebEnginePage::Stop); }
 
 QString WebEngineControl::title() const
 {
-    // The engine names an untitled page by its address; that is no title.
     const QString title = m_page->title();
-    const QUrl url = m_page->url();
-    const QString bare = url.toString(QUrl::RemoveScheme).remove(QRegularExpression(QStringLiteral("^//")));
-    if (title == url.toString() || title == bare)
-        return QString();
-    return title;
+    return isAddressName(title, m_page->url()) ? QString() : title;
 }
 
 QUrl WebEngineControl::url() const { return m_page->url(); }

@@ -42,6 +42,8 @@ private:
     void connectPage();
     bool beforeNavigate(const QUrl &url, bool isMainFrame);
     void newWindowRequested(QWebEngineNewWindowRequest &request);
+    // Shows the engine's new window in place of this control's page.
+    void adopt(QWebEngineNewWindowRequest &request);
     // Tells the host from the application's event loop, in order with the other reports.
     void report(std::function<void()> notify);
     void reportHistory();

@@ -3,6 +3,7 @@
 #include "browser/CommandState.h"
 #include "browser/StartPage.h"
 #include "browser/TKestrelWB.h"
+#include "browser/engine/PageCallGate.h"
 #include "browser/status/BrowserChrome.h"
 #include "browser/tabs/BrowserTab.h"
 #include "browser/tabs/TabCaption.h"
@@ -10,7 +11,6 @@
 #include "ui/Prompter.h"
 
 #include <QMenu>
-#include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
 
@@ -67,7 +67,8 @@ BrowserTab *TabSet::AddBrowserTab(const QString &address, const QString &caption
         view->GoHome();
     tab->BackAvailable = false;
     tab->ForwardAvailable = false;
-    tab->OpenedAddress = address.isEmpty() ? homepage : address;
+    // The address as a workspace line: an open request's line ends are no part of it.
+    tab->OpenedAddress = (address.isEmpty() ? homepage : address).trimmed();
     if (!address.isEmpty())
         view->Navigate(address);
     else
@@ -322,13 +323,12 @@ void TabSet::requestCloseOf(TKestrelWB *view)
     QPointer<BrowserTab> tab = tabOfView(view);
     if (!tab)
         return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, tab] {
-            if (tab)
-                closeTab(tab);
-        },
-        Qt::QueuedConnection);
+    // The page may have asked in the middle of a page call or of an engine decision: the tab
+    // goes only once no caller is left waiting on its view.
+    PageCallGate::report(this, [this, tab] {
+        if (tab)
+            closeTab(tab);
+    });
 }
 
 void TabSet::closeTab(BrowserTab *tab)
@@ -367,8 +367,13 @@ QStringList TabSet::locations() const
         TKestrelWB *view = tab ? tab->browser() : nullptr;
         if (!view)
             continue;
+        // A tab still loading its first page stands for the address it was opened on; one that
+        // ended without a location (a download) stands for nothing.
         const QString location = view->LocationURL();
-        addresses.append(location.isEmpty() ? tab->OpenedAddress : location);
+        if (!location.isEmpty())
+            addresses.append(location);
+        else if (view->Busy() && !tab->OpenedAddress.isEmpty())
+            addresses.append(tab->OpenedAddress);
     }
     return addresses;
 }

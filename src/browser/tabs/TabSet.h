@@ -95,7 +95,7 @@ public:
     // The entries of the Tabs menu, one per tab in tab order.
     QList<TabMenuEntry> tabMenuEntries() const;
     // Every tab's address in tab order: its view's location, or the address it was opened on
-    // while the view has none yet.
+    // while the view is still loading without one. Tabs with neither are left out.
     QStringList locations() const;
 
 signals:

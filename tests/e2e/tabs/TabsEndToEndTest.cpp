@@ -66,6 +66,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.isListening());
+        m_server.serveHtml(QStringLiteral("/"), QStringLiteral("<p>no title</p>"));
         for (const char *name : {"a", "b", "c", "front", "background"})
             m_server.serve(QLatin1Char('/') + QLatin1String(name), (page(QStringLiteral("Page ") + QLatin1String(name))).toUtf8());
     }
@@ -84,7 +85,19 @@ private slots:
         QCOMPARE(rig.caption(1), QStringLiteral("Page front"));
         QCOMPARE(rig.window.windowTitle(), QStringLiteral("Kestrel Browser - [Page front]"));
         QCOMPARE(rig.browser->cboURLAddress()->currentText(), address(QStringLiteral("/front")));
-        QCOMPARE(rig.browser->status()->gauge(), 100);
+        // The finished page leaves the gauge empty again.
+        QCOMPARE(rig.browser->status()->gauge(), 0);
+    }
+
+    void anUntitledPageIsNamedByItsWholeAddress()
+    {
+        TabSetRig rig(engineViews());
+        Completions done(rig.tabs());
+        rig.tabs().AddBrowserTab(address(QStringLiteral("/")));
+        QVERIFY(done.waitFor(rig.view(0), QStringLiteral("/")));
+        QVERIFY(waitUntil([&] { return rig.caption(0) != QStringLiteral("Loading ..."); }, LoadTimeout));
+        QCOMPARE(rig.caption(0), address(QStringLiteral("/")));
+        QCOMPARE(rig.view(0)->LocationName(), address(QStringLiteral("/")));
     }
 
     void aPositionChangeReopensTheSameAddressesInOrder()

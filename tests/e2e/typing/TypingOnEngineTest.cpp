@@ -124,6 +124,8 @@ private slots:
                      "<!DOCTYPE html><html><head><title>typing</title></head><body>"
                      "<input id=\"box\"/><input id=\"secret\" type=\"password\"/>"
                      "<textarea id=\"area\" rows=\"8\" cols=\"60\"></textarea>"
+                     "<input id=\"search\" type=\"search\"/><input id=\"url\" type=\"url\"/>"
+                     "<input id=\"tel\" type=\"tel\"/>"
                      "<input id=\"lure\"/><input id=\"victim\"/>"
                      "<iframe id=\"same\" src=\"same.html\"></iframe>"
                      "<iframe id=\"cross\" src=\"" + crossUrl + "\"></iframe>"
@@ -173,6 +175,26 @@ private slots:
         QCOMPARE(settle(field, expected), expected);
         QCOMPARE(field->selectionStart(), expected.size());
         QCOMPARE(field->selectionEnd(), expected.size());
+    }
+
+    void otherKindsOfBoxAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("search") << u"search"_s;
+        QTest::newRow("url") << u"url"_s;
+        QTest::newRow("tel") << u"tel"_s;
+    }
+
+    void otherKindsOfBoxAreLeftAlone()
+    {
+        QFETCH(QString, id);
+        const auto field = fieldIn(m_top, id);
+        focusField(field, QString());
+        QTest::keyClicks(keyTarget(), u"I went to adn "_s);
+        QCOMPARE(settle(field, u"I went to adn "_s), u"I went to adn "_s);
+        // Time enough for an expansion to come back.
+        QTest::qWait(500);
+        QCOMPARE(field->value(), u"I went to adn "_s);
     }
 
     void expansionInsideTheTextLeavesTheCaretAfterTheWord()

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <thread>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -63,6 +65,21 @@ bool makeStaleSocket(const QString &path)
     const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
     ::close(fd);
     return bound && QFileInfo::exists(path);
+}
+
+// A socket listening at the path, served by hand; -1 when it cannot be made.
+int listenAt(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    memcpy(address.sun_path, name.constData(), size_t(name.size()) + 1);
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(fd, 1) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 InstanceMessage openRequest(const QString &service, const QString &topic, const QStringList &lines)
@@ -236,13 +253,30 @@ private slots:
         SecondInstance(freshSocket(), prompter, 200).run(QStringLiteral("http://a/"));
         QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Send URL Failed")});
 
-        // Somebody listens but never answers.
+        // Somebody takes the connection and drops it unanswered.
         prompter.clear();
         const QString path = freshSocket();
-        QLocalServer mute;
-        QVERIFY(mute.listen(path));
-        SecondInstance(path, prompter, 200).run(QStringLiteral("http://a/"));
+        const int listening = listenAt(path);
+        QVERIFY(listening >= 0);
+        std::thread dropping([listening] {
+            const int client = ::accept(listening, nullptr, nullptr);
+            char buffer[256];
+            [[maybe_unused]] const ssize_t got = ::read(client, buffer, sizeof buffer);
+            ::close(client);
+        });
+        SecondInstance(path, prompter, 5000).run(QStringLiteral("http://a/"));
+        dropping.join();
+        ::close(listening);
         QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Send URL Failed")});
+
+        // Somebody listens but has not answered yet, as a first instance still making its
+        // window: the address waits in its socket, and that is no failure.
+        prompter.clear();
+        const QString slowPath = freshSocket();
+        QLocalServer starting;
+        QVERIFY(starting.listen(slowPath));
+        SecondInstance(slowPath, prompter, 200).run(QStringLiteral("http://a/"));
+        QVERIFY(prompter.shown().isEmpty());
 
         // Without an address there is nothing to report.
         prompter.clear();

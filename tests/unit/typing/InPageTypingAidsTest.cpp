@@ -22,6 +22,9 @@ const QString Page = u"<html><body>"
                      u"<input id=\"box\" type=\"text\"/>"
                      u"<input id=\"secret\" type=\"password\"/>"
                      u"<textarea id=\"area\"></textarea>"
+                     u"<input id=\"search\" type=\"search\"/>"
+                     u"<input id=\"url\" type=\"url\"/>"
+                     u"<input id=\"tel\" type=\"tel\"/>"
                      u"<iframe id=\"outer\" src=\"outer.html\"/>"
                      u"</body></html>"_s;
 const QString Outer = u"<html><body><iframe id=\"inner\" src=\"inner.html\"/></body></html>"_s;
@@ -162,6 +165,27 @@ private slots:
         focusField(u"box"_s, u"al"_s);
         m_aids->ArmTextBoxCompletion();
         QVERIFY(!m_aids->tmrHTMLForm().isActive());
+    }
+
+    void otherKindsOfBoxAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("search") << u"search"_s;
+        QTest::newRow("url") << u"url"_s;
+        QTest::newRow("tel") << u"tel"_s;
+    }
+
+    void otherKindsOfBoxAreLeftAlone()
+    {
+        QFETCH(QString, id);
+        // An address box holds its value without the trailing space.
+        auto box = focusField(id, u"teh "_s);
+        const QString typed = box->value();
+        m_aids->ExpandOnSpace();
+        QCOMPARE(box->value(), typed);
+        box->setValue(u"al"_s);
+        m_aids->CompleteTextBox();
+        QCOMPARE(box->value(), u"al"_s);
     }
 
     void quickInsertPastesAndRestoresTheClipboard()

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 // The splash window: its shape and place, and how long it stays.
 class SplashFormTest : public QObject
@@ -20,6 +21,31 @@ private slots:
         QCOMPARE(splash->size(), QPixmap(QStringLiteral(":/splash/splash.png")).size());
         QVERIFY(!splash->size().isEmpty());
         QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+        splash->close();
+        QTRY_VERIFY(!alive);
+    }
+
+    void isPaintedOnTheScreenBeforeStartUpGoesOn()
+    {
+        // Counts the paints made while the window system shows the window.
+        class Splash : public TSplashForm
+        {
+        public:
+            int shownPaints = 0;
+
+        protected:
+            void paintEvent(QPaintEvent *event) override
+            {
+                if (windowHandle() && windowHandle()->isExposed())
+                    ++shownPaints;
+                TSplashForm::paintEvent(event);
+            }
+        };
+        auto *splash = new Splash;
+        const QPointer<TSplashForm> alive(splash);
+        splash->showNow();
+        QVERIFY(splash->windowHandle()->isExposed());
+        QVERIFY(splash->shownPaints > 0);
         splash->close();
         QTRY_VERIFY(!alive);
     }

@@ -196,6 +196,8 @@ private slots:
     void reportsFromAViewOffTheTabsAreIgnored()
     {
         TabSetRig rig;
+        // A tab that loads nothing, so that nothing of its own plays the animation.
+        rig.setSetting(QStringLiteral("Homepage"), QString());
         rig.tabs().AddBrowserTab(QString());
         QWidget elsewhere;
         auto *loose = new TKestrelWB(&elsewhere, std::make_unique<FakeControl>());

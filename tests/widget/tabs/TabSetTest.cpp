@@ -58,6 +58,50 @@ private slots:
         rig.tabs().SelectTab(0);
         rig.commands.trigger(CommandIds::Home);
         QCOMPARE(rig.fake(0)->navigations.last(), QUrl(QStringLiteral("http://home.test/")));
+        // The second tab's Home goes nowhere.
+        rig.tabs().SelectTab(1);
+        rig.commands.trigger(CommandIds::Home);
+        QCOMPARE(rig.fake(1)->navigations.size(), 1);
+    }
+
+    void theWorkspaceNamesLoadingTabsByTheirAddressAndDownloadsNot()
+    {
+        TabSetRig rig;
+        rig.setSetting(QStringLiteral("Homepage"), QString());
+        // An open request's text ends with CR LF.
+        rig.tabs().AddBrowserTab(QStringLiteral("http://loading.test/\r\n"));
+        rig.tabs().AddBrowserTab(QStringLiteral("http://loaded.test/"));
+        rig.fake(1)->loadPage(QUrl(QStringLiteral("http://loaded.test/")), QStringLiteral("Loaded"));
+        rig.tabs().AddBrowserTab(QStringLiteral("http://download.test/file.zip"));
+        // The engine turned the load into a download: no location, and no longer busy.
+        rig.fake(2)->setBusy(false);
+        QCOMPARE(rig.tabs().locations(),
+                 (QStringList{QStringLiteral("http://loading.test/"), QStringLiteral("http://loaded.test/")}));
+    }
+
+    void anEmptyHomepageLeavesTheTabIdle_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("a new tab on no address") << QString();
+        QTest::newRow("Home") << CommandIds::Home;
+        QTest::newRow("Close All") << CommandIds::CloseAllTabs;
+    }
+
+    void anEmptyHomepageLeavesTheTabIdle()
+    {
+        QFETCH(QString, command);
+        TabSetRig rig;
+        rig.setSetting(QStringLiteral("Homepage"), QString());
+        rig.prompter.queueAnswer(Prompter::Answer::Yes);
+        rig.tabs().AddBrowserTab(QString());
+        if (!command.isEmpty()) {
+            rig.fake(0)->setBusy(false);
+            rig.commands.trigger(command);
+        }
+        rig.tabs().TabSheetShow(0);
+        QVERIFY(rig.fake(0)->navigations.isEmpty());
+        QVERIFY(!rig.view(0)->Busy());
+        QVERIFY(!rig.browser->Animate1()->isPlaying());
     }
 
     void newTabFallsBackToTheStartPageForABlankHomepage()

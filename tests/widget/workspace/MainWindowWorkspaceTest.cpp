@@ -228,6 +228,8 @@ private slots:
         w.window.show();
         const int before = w.window.tabbedBrowser().tabs().count();
         FakeControl *requester = w.controls.first();
+        // Its page has loaded: requests from it follow the stored choice.
+        requester->setBusy(false);
         bool cancel = true;
         BrowserControl *target = requester->raiseNewWindow(cancel);
         QVERIFY(!cancel);
