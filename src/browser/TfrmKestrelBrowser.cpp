@@ -7,6 +7,7 @@
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
 #include "pagetools/PageCommands.h"
+#include "pagetools/TfrmTranslate.h"
 #include "sponsor/SponsorChannel.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
@@ -35,6 +36,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     m_favorites = std::make_unique<FavoritesAndGroups>(
         *this, m_store, m_prompter, DataFolder::path(), m_commands, m_tabbed->tabs(),
         [this](const QString &address) { NavigateActiveBrowser(address); });
+    m_translate = std::make_unique<TfrmTranslate>(
+        m_commands, [this] { return m_addressBar->text(); },
+        [this](const QString &address) { NavigateActiveBrowser(address); }, this);
     FormCreate();
 }
 

@@ -30,6 +30,7 @@ class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
 class TKestrelWB;
+class TfrmTranslate;
 class TabbedBrowser;
 
 // The main window of the browser. It owns the settings store object for the whole run, reads
@@ -193,6 +194,7 @@ private:
     std::unique_ptr<KestrelOptions> m_options;
 
     std::unique_ptr<FavoritesAndGroups> m_favorites;
+    std::unique_ptr<TfrmTranslate> m_translate;
     std::unique_ptr<SponsorChannel> m_sponsor;
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
