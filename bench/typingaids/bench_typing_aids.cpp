@@ -67,7 +67,7 @@ public:
     Answer question(const QString &, const QString &, Buttons) override { return Answer::Cancel; }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> saveFile(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> saveFile(const QString &, const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> folder(const QString &, const QString &) override { return {}; }
     std::optional<QColor> colour(const QColor &) override { return {}; }
     std::optional<QFont> font(const QFont &) override { return {}; }

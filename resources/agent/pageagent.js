@@ -281,6 +281,8 @@
         },
         editDone: () => editDone(),
         bodyInnerText: () => (document.body ? document.body.innerText : ''),
+        focusedForm: (frame) => focusedForm(),
+        writeControls: (frame, writes) => writeControls(writes),
         colour: (frame, which) => (hasColours(String(which)) ? document[which] : ''),
         setColour: (frame, which, colour) => {
             if (!hasColours(String(which)))
@@ -301,6 +303,196 @@
         return '';
     }
 
+
+    // ---- Marks over text fields. ----
+    // The program marks characters of a field's value with a background colour (the spell
+    // checker's findings). The engine does not colour text inside a field, so the agent draws
+    // the marks itself: a copy of the field's text laid out as the field lays it out, with
+    // transparent letters and coloured backgrounds, in a closed shadow root over the field. It
+    // takes no pointer events, follows the field's scrolling and goes with any new value.
+    const MARK_COLOUR = /^(#[0-9a-fA-F]{3}|#[0-9a-fA-F]{6}|[a-zA-Z]{1,30})$/;
+    const fieldMarks = new WeakMap();
+    const MIRRORED = ['boxSizing', 'fontFamily', 'fontSize', 'fontWeight', 'fontStyle', 'fontVariant',
+                      'fontStretch', 'letterSpacing', 'wordSpacing', 'lineHeight', 'textTransform', 'textIndent',
+                      'textAlign', 'tabSize', 'direction', 'paddingTop', 'paddingRight', 'paddingBottom',
+                      'paddingLeft', 'borderTopWidth', 'borderRightWidth', 'borderBottomWidth', 'borderLeftWidth'];
+
+    function takesMarks(element) {
+        return hasCaret(element) && takesText(element);
+    }
+
+    // The marks as they show: later over earlier, cut to the value, touching runs joined.
+    function shownMarks(marks, length) {
+        const colourAt = new Array(length).fill(null);
+        for (const [start, end, colour] of marks) {
+            for (let i = Math.max(0, start); i < Math.min(end, length); i++)
+                colourAt[i] = colour;
+        }
+        const runs = [];
+        for (let i = 0; i < length;) {
+            let end = i + 1;
+            while (end < length && colourAt[end] === colourAt[i])
+                end++;
+            if (colourAt[i] !== null)
+                runs.push([i, end, colourAt[i]]);
+            i = end;
+        }
+        return runs;
+    }
+
+    // A box laid out as the field lays out its text, at the field's place in the page.
+    function styleMirror(host, mirror, element) {
+        const style = getComputedStyle(element);
+        for (const name of MIRRORED)
+            mirror.style[name] = style[name];
+        const isArea = tagOf(element) === 'TEXTAREA';
+        const px = (value) => parseFloat(value) || 0;
+        // A scroll bar of the field narrows its text; the copy has none, so it pads instead.
+        const bar = element.offsetWidth - element.clientWidth - px(style.borderLeftWidth) - px(style.borderRightWidth);
+        mirror.style.paddingRight = (px(style.paddingRight) + Math.max(0, bar)) + 'px';
+        mirror.style.boxSizing = 'border-box';
+        mirror.style.borderStyle = 'solid';
+        mirror.style.borderColor = 'transparent';
+        mirror.style.width = element.offsetWidth + 'px';
+        mirror.style.height = element.offsetHeight + 'px';
+        mirror.style.whiteSpace = isArea ? 'pre-wrap' : 'pre';
+        mirror.style.overflowWrap = isArea ? 'break-word' : 'normal';
+        mirror.style.overflow = 'hidden';
+        mirror.style.color = 'transparent';
+        mirror.style.margin = '0';
+        mirror.style.position = 'relative';
+        if (!isArea) {
+            // A text box centres its line.
+            mirror.style.lineHeight = (element.clientHeight - px(style.paddingTop) - px(style.paddingBottom)) + 'px';
+        }
+        host.style.left = '0px';
+        host.style.top = '0px';
+        const origin = host.getBoundingClientRect();
+        const place = element.getBoundingClientRect();
+        host.style.left = (place.left - origin.left) + 'px';
+        host.style.top = (place.top - origin.top) + 'px';
+    }
+
+    function newOverlay(visible) {
+        const host = document.createElement('div');
+        host.style.cssText = 'all: initial; display: block; position: absolute; pointer-events: none; margin: 0;'
+            + ' padding: 0; border: 0; z-index: 2147483647; mix-blend-mode: multiply;'
+            + (visible ? '' : ' visibility: hidden;');
+        const root = host.attachShadow({mode: 'closed'});
+        const mirror = document.createElement('div');
+        root.appendChild(mirror);
+        document.documentElement.appendChild(host);
+        return {host, mirror};
+    }
+
+    function fill(mirror, value, pieces) {
+        mirror.textContent = '';
+        let at = 0;
+        for (const [start, end, colour] of pieces) {
+            if (start > at)
+                mirror.appendChild(document.createTextNode(value.slice(at, start)));
+            const span = document.createElement('span');
+            span.style.backgroundColor = colour;
+            span.textContent = value.slice(start, end);
+            mirror.appendChild(span);
+            at = end;
+        }
+        // A last line break still makes a line.
+        mirror.appendChild(document.createTextNode(value.slice(at) + '\u200b'));
+    }
+
+    function syncScroll(element, mirror) {
+        mirror.scrollTop = element.scrollTop;
+        mirror.scrollLeft = element.scrollLeft;
+    }
+
+    function drawMarks(element) {
+        const entry = fieldMarks.get(element);
+        if (!entry.overlay) {
+            entry.overlay = newOverlay(true);
+            entry.onScroll = () => syncScroll(element, entry.overlay.mirror);
+            entry.onResize = () => {
+                styleMirror(entry.overlay.host, entry.overlay.mirror, element);
+                syncScroll(element, entry.overlay.mirror);
+            };
+            element.addEventListener('scroll', entry.onScroll, true);
+            window.addEventListener('resize', entry.onResize, true);
+        }
+        styleMirror(entry.overlay.host, entry.overlay.mirror, element);
+        fill(entry.overlay.mirror, element.value, entry.marks);
+        syncScroll(element, entry.overlay.mirror);
+    }
+
+    function clearMarks(element) {
+        const entry = fieldMarks.get(element);
+        if (!entry)
+            return;
+        fieldMarks.delete(element);
+        if (entry.overlay) {
+            element.removeEventListener('scroll', entry.onScroll, true);
+            window.removeEventListener('resize', entry.onResize, true);
+            entry.overlay.host.remove();
+        }
+    }
+
+    function setTextMarks(element, marks) {
+        if (!takesMarks(element) || !Array.isArray(marks))
+            return false;
+        const list = [];
+        for (const mark of marks) {
+            const [start, end, colour] = Array.isArray(mark) ? mark : [];
+            if (!MARK_COLOUR.test(String(colour)) || !Number.isInteger(start) || !Number.isInteger(end))
+                return false;
+            list.push([start, end, String(colour).toLowerCase()]);
+        }
+        const shown = shownMarks(list, element.value.length);
+        clearMarks(element);
+        if (!shown.length)
+            return true;
+        fieldMarks.set(element, {marks: shown, overlay: null});
+        drawMarks(element);
+        return true;
+    }
+
+    // Scrolls the field so that the characters [start, end) show, measured on a hidden copy.
+    function scrollTextIntoView(element, start, end) {
+        if (!takesMarks(element))
+            return false;
+        const value = element.value;
+        const from = Math.min(offset(start), value.length);
+        const to = Math.max(from, Math.min(offset(end), value.length));
+        const probe = newOverlay(false);
+        styleMirror(probe.host, probe.mirror, element);
+        fill(probe.mirror, value, [[from, to, 'transparent']]);
+        const span = probe.mirror.querySelector('span');
+        const style = getComputedStyle(element);
+        const padTop = parseFloat(style.paddingTop) || 0;
+        const padLeft = parseFloat(style.paddingLeft) || 0;
+        if (span) {
+            const top = span.offsetTop - padTop;
+            const bottom = span.offsetTop + span.offsetHeight + padTop;
+            if (top < element.scrollTop)
+                element.scrollTop = top;
+            else if (bottom > element.scrollTop + element.clientHeight)
+                element.scrollTop = bottom - element.clientHeight;
+            const left = span.offsetLeft - padLeft;
+            const right = span.offsetLeft + span.offsetWidth + padLeft;
+            if (left < element.scrollLeft)
+                element.scrollLeft = left;
+            else if (right > element.scrollLeft + element.clientWidth)
+                element.scrollLeft = right - element.clientWidth;
+        }
+        probe.host.remove();
+        element.scrollIntoView({block: 'nearest', inline: 'nearest'});
+        return true;
+    }
+
+    // The user's own edits take the marks off as well.
+    window.addEventListener('input', (event) => {
+        if (current() && event.target instanceof Element)
+            clearMarks(event.target);
+    }, true);
+
     // What an element can do: named by frame number, document id and element number. Members
     // that do not fit the element's kind fail.
     const elementOps = newOps({
@@ -310,6 +502,7 @@
         setValue: (element, frame, value) => {
             if (!isFormControl(element))
                 return false;
+            clearMarks(element);
             element.value = String(value);
             notify(element, 'input', 'change');
             return true;
@@ -329,10 +522,17 @@
         replaceRange: (element, frame, start, end, text) => {
             if (!hasCaret(element))
                 return false;
+            clearMarks(element);
             element.setRangeText(fieldText(element, text), offset(start), offset(end), 'end');
             notify(element, 'input');
             return true;
         },
+        textMarks: (element) => {
+            const entry = fieldMarks.get(element);
+            return takesMarks(element) && entry ? entry.marks : (takesMarks(element) ? [] : fail('no text field'));
+        },
+        setTextMarks: (element, frame, marks) => setTextMarks(element, marks),
+        scrollTextIntoView: (element, frame, start, end) => scrollTextIntoView(element, start, end),
         selectedIndex: (element) => (tagOf(element) === 'SELECT' ? element.selectedIndex : fail('no select')),
         setSelectedIndex: (element, frame, index) => {
             const number = Number(index);
@@ -364,6 +564,127 @@
         answerFieldEdit: (element, frame, expected, value, caret) =>
             settleFieldEdit(element, String(expected), {value: String(value), caret: offset(caret)}),
     });
+
+    // ---- Whole forms in one call: the focused element with its form, and batches of changes. ----
+
+    // Sizes below this many pixels, and opacities below this, are not seen by the user.
+    const MIN_VISIBLE_PX = 2;
+    const MIN_OPACITY = 0.1;
+    // Overflow that cuts off what lies outside the box, out of the user's reach.
+    const CLIPPING_OVERFLOW = new Set(['hidden', 'clip']);
+
+    const OPEN = Object.freeze({hides: false, left: -Infinity, top: -Infinity, right: Infinity, bottom: Infinity});
+
+    function hidesByStyle(style) {
+        return Number(style.opacity) < MIN_OPACITY || (!!style.clip && style.clip !== 'auto')
+               || (!!style.clipPath && style.clipPath !== 'none');
+    }
+
+    // Tells whether the user can see an element: rendered, not hidden by style, of a visible
+    // size, not placed where no scrolling reaches, not faded out, and not clipped away by a box
+    // around it. One reader serves one read of a form: each box around the controls is looked
+    // at once, however many controls it holds.
+    function visibilityReader() {
+        const root = document.scrollingElement || document.documentElement;
+        const pageWidth = Math.max(root.scrollWidth, innerWidth);
+        const pageHeight = Math.max(root.scrollHeight, innerHeight);
+        // What the boxes from an element up hide, and the rectangle they leave to their content.
+        const chains = new Map();
+        function chainOf(e) {
+            if (!e || e === document.documentElement)
+                return OPEN;
+            let chain = chains.get(e);
+            if (chain)
+                return chain;
+            chain = Object.assign({}, chainOf(e.parentElement));
+            const style = getComputedStyle(e);
+            const clipsX = style.overflowX !== 'visible';
+            const clipsY = style.overflowY !== 'visible';
+            if (hidesByStyle(style)) {
+                chain.hides = true;
+            } else if (!chain.hides && (clipsX || clipsY)) {
+                const box = e.getBoundingClientRect();
+                // A scrolling box shows what it holds once scrolled, unless the box itself is too small.
+                if ((clipsX && box.width < MIN_VISIBLE_PX) || (clipsY && box.height < MIN_VISIBLE_PX))
+                    chain.hides = true;
+                if (CLIPPING_OVERFLOW.has(style.overflowX)) {
+                    chain.left = Math.max(chain.left, box.left);
+                    chain.right = Math.min(chain.right, box.right);
+                }
+                if (CLIPPING_OVERFLOW.has(style.overflowY)) {
+                    chain.top = Math.max(chain.top, box.top);
+                    chain.bottom = Math.min(chain.bottom, box.bottom);
+                }
+            }
+            chains.set(e, chain);
+            return chain;
+        }
+        return (element) => {
+            if (tagOf(element) === 'INPUT' && element.type === 'hidden')
+                return false;
+            if (!element.getClientRects().length)
+                return false;
+            const style = getComputedStyle(element);
+            if (style.visibility !== 'visible' || hidesByStyle(style))
+                return false;
+            const box = element.getBoundingClientRect();
+            if (box.width < MIN_VISIBLE_PX || box.height < MIN_VISIBLE_PX || box.right + scrollX <= 0
+                || box.bottom + scrollY <= 0 || box.left + scrollX >= pageWidth || box.top + scrollY >= pageHeight)
+                return false;
+            const chain = chainOf(element.parentElement);
+            return !chain.hides && Math.min(box.right, chain.right) - Math.max(box.left, chain.left) >= MIN_VISIBLE_PX
+                   && Math.min(box.bottom, chain.bottom) - Math.max(box.top, chain.top) >= MIN_VISIBLE_PX;
+        };
+    }
+
+    // A control as [element number, tag, type, name, value, VCARD_NAME, checked, selected index,
+    // visible]: arrays keep a form of thousands of controls small on its way to the program.
+    function controlState(element, isVisible) {
+        const tag = tagOf(element);
+        elementRef(element, 0);
+        return [elementIds.get(element), tag, tag === 'INPUT' ? element.type.toUpperCase() : '',
+                typeof element.name === 'string' ? element.name : '', isFormControl(element) ? element.value : '',
+                attribute(element, 'vcard_name'), isOptionButton(element) && element.checked,
+                tag === 'SELECT' ? element.selectedIndex : -1, isVisible(element)];
+    }
+
+    function focusedForm() {
+        const active = document.activeElement || document.body;
+        if (!active)
+            return null;
+        const isVisible = visibilityReader();
+        const form = isFormControl(active) ? active.form : null;
+        return {focused: controlState(active, isVisible), inForm: !!form,
+                controls: form ? Array.from(form.elements, (element) => controlState(element, isVisible)) : []};
+    }
+
+    const CONTROL_WRITES = {
+        v: (element, value) => elementOps.setValue(element, 0, value),
+        c: (element, checked) => elementOps.setChecked(element, 0, checked),
+        s: (element, index) => elementOps.setSelectedIndex(element, 0, index),
+    };
+
+    // Changes as [element number, 'v' value | 'c' checked | 's' selected index, argument], made
+    // in order; the number made. Elements gone from this document or of the wrong kind are
+    // left out, as is a value a file input refuses.
+    function writeControls(writes) {
+        let made = 0;
+        for (const write of Array.isArray(writes) ? writes : []) {
+            const [id, kind, argument] = Array.isArray(write) ? write : [];
+            const ref = elements.get(Number(id));
+            const element = ref && ref.deref();
+            const change = Object.hasOwn(CONTROL_WRITES, kind) ? CONTROL_WRITES[kind] : null;
+            if (!element || !change || !element.isConnected || element.ownerDocument !== document)
+                continue;
+            try {
+                if (change(element, argument))
+                    made++;
+            } catch (error) {
+                // The element refused the change (a file input given a path).
+            }
+        }
+        return made;
+    }
 
     function perform(target, op, args) {
         const parts = String(target).split(':');

@@ -1,14 +1,12 @@
 #include "browser/AddressBar.h"
 
 #include "shell/SettingsStore.h"
+#include "ui/EditClipboardKeys.h"
 #include "ui/Prompter.h"
 
-#include <QGuiApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 
 namespace {
 const QString HttpPrefix = QStringLiteral("http://");
@@ -16,16 +14,6 @@ const QString HttpPrefix = QStringLiteral("http://");
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool ctrlAlone(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier;
-}
-
-bool isClipboardKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    return ctrlAlone(modifiers) && (key == Qt::Key_V || key == Qt::Key_C || key == Qt::Key_X);
 }
 
 // Texts whose last character ends a part of an address are left as typed.
@@ -96,7 +84,7 @@ bool AddressBar::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ShortcutOverride) {
         // The clipboard keys belong to the box, not to a window command with the same shortcut.
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (isClipboardKey(key->key(), key->modifiers())) {
+        if (EditClipboardKeys::isClipboardKey(key->key(), key->modifiers())) {
             event->accept();
             return true;
         }
@@ -110,11 +98,7 @@ bool AddressBar::eventFilter(QObject *watched, QEvent *event)
 
 bool AddressBar::discardsCharacter(const QKeyEvent &event)
 {
-    if (isEnter(event.key()))
-        return true;
-    if (!(event.modifiers() & Qt::ControlModifier))
-        return false;
-    return !event.text().isEmpty() || (event.key() >= Qt::Key_Space && event.key() <= Qt::Key_AsciiTilde);
+    return EditClipboardKeys::discardsCharacter(event);
 }
 
 void AddressBar::cboURLAddressKeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -123,17 +107,8 @@ void AddressBar::cboURLAddressKeyDown(int key, Qt::KeyboardModifiers modifiers)
         enterPressed();
         return;
     }
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (isClipboardKey(key, modifiers)) {
-        if (key == Qt::Key_V) {
-            const QMimeData *data = clipboard->mimeData();
-            if (data && data->hasText())
-                edit()->insert(data->text());
-        } else if (edit()->hasSelectedText()) {
-            clipboard->setText(edit()->selectedText());
-            if (key == Qt::Key_X)
-                edit()->del();
-        }
+    if (EditClipboardKeys::isClipboardKey(key, modifiers)) {
+        EditClipboardKeys::apply(edit(), key);
         return;
     }
     m_pause.stop();

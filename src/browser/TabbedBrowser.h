@@ -16,16 +16,14 @@ class PageEvents;
 class Prompter;
 class QComboBox;
 class QMainWindow;
-class QMenu;
-class QToolBar;
 class SettingsStore;
 class StatusArea;
 class TabCommands;
 class TabMenus;
 
 // The browsing part of the main window: the tab set PageControl1 with its page events, the
-// status area, the busy animation, the address box, the tab and navigation commands with their
-// menus, tool buttons and keys.
+// status area, the busy animation, the address box, the tab and navigation commands with the
+// tab set's menus, and the keys. The window chrome places the commands in menus and bars.
 class TabbedBrowser : public QObject
 {
     Q_OBJECT
@@ -49,29 +47,13 @@ public:
     BusyAnimation *Animate1() const { return m_animation; }
     QWidget *pnlAnimate() const { return m_animationBand; }
     QComboBox *cboURLAddress() const { return m_address; }
-    QToolBar *ToolBar2() const { return m_toolBar; }
-    // The main menus, for the entries of other parts of the window.
-    QMenu *fileMenu() const { return m_fileMenu; }
-    QMenu *viewMenu() const { return m_viewMenu; }
-    QMenu *goMenu() const { return m_goMenu; }
-    QMenu *optionsMenu() const { return m_optionsMenu; }
 
 private:
-    void createMenus();
-    void createToolBar();
-
-    QMainWindow &m_window;
-    CommandRegistry &m_commands;
     PageControl *m_pageControl;
     StatusArea *m_status;
     QWidget *m_animationBand;
     BusyAnimation *m_animation;
     QComboBox *m_address;
-    QToolBar *m_toolBar = nullptr;
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_optionsMenu = nullptr;
-    QMenu *m_viewMenu = nullptr;
-    QMenu *m_goMenu = nullptr;
     std::unique_ptr<BrowserChrome> m_chrome;
     std::unique_ptr<TabSet> m_tabs;
     std::unique_ptr<PageEvents> m_events;

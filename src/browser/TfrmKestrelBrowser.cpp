@@ -6,13 +6,19 @@
 #include "browser/status/StatusArea.h"
 #include "browser/tabs/BrowserTab.h"
 #include "favorites/FavoritesAndGroups.h"
+#include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
 #include "pagetools/TfrmTranslate.h"
 #include "sponsor/SponsorChannel.h"
+#include "search/SearchSubsystem.h"
+#include "spell/SpellCheckTool.h"
+#include "support/HunspellDictionary.h"
 #include "typing/InPageTypingAids.h"
 #include "typing/PageFieldEdits.h"
 #include "typing/PageKeyFilter.h"
 #include "ui/options/KestrelOptions.h"
+#include "ui/WindowChrome.h"
+#include "typing/PersonalInfoFill.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -30,15 +36,23 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     setWindowTitle(QStringLiteral("Kestrel Browser"));
     CreateTabSet();
     CreateAddressBar();
-    // Page entries go above "Close Page"; the window's own ("E&xit" last) follow them.
     CreatePageCommands();
+    CreateFormTools();
     CreateWindowCommands();
     m_favorites = std::make_unique<FavoritesAndGroups>(
         *this, m_store, m_prompter, DataFolder::path(), m_commands, m_tabbed->tabs(),
         [this](const QString &address) { NavigateActiveBrowser(address); });
+    m_search = std::make_unique<SearchSubsystem>(SearchSubsystem::Services{
+        m_store, m_prompter, DataFolder::path(), m_commands, [this] { return GetActiveBrowser(); },
+        [this](const QString &address) { NavigateActiveBrowser(address); }, this});
+    m_spellCheck = std::make_unique<SpellCheckTool>(SpellCheckTool::Services{
+        m_commands, m_prompter, DataFolder::path(), this, [this] { return GetActiveDocument(); },
+        [this](const QString &address) { AddBrowserTab(address); }, [this] { m_typingAids.LoadTypingAids(); },
+        HunspellDictionary::systemFolders()});
     m_translate = std::make_unique<TfrmTranslate>(
         m_commands, [this] { return m_addressBar->text(); },
         [this](const QString &address) { NavigateActiveBrowser(address); }, this);
+    CreateWindowChrome();
     FormCreate();
 }
 
@@ -56,8 +70,10 @@ void TfrmKestrelBrowser::FormShow()
 {
     const bool firstShow = !m_shownBefore;
     m_shownBefore = true;
-    if (firstShow)
+    if (firstShow) {
+        m_chrome->RestoreBands();
         OpenFirstTabs();
+    }
     HandleCommandLineAddress();
     if (firstShow)
         emit firstTabsOpened();

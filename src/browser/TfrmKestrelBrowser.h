@@ -21,17 +21,22 @@
 class AddressBar;
 class FavoritesAndGroups;
 class BrowserControl;
+class FormDataCommands;
 class PageCommands;
 class PageDocument;
 class PopupMenuStandard;
 class SponsorChannel;
+class SearchSubsystem;
 class InPageTypingAids;
 class KestrelOptions;
 class PageFieldEdits;
 class PageKeyFilter;
+class SpellCheckTool;
+class PersonalInfoFill;
 class TKestrelWB;
 class TfrmTranslate;
 class TabbedBrowser;
+class WindowChrome;
 
 // The main window of the browser. It owns the settings store object for the whole run, reads
 // its settings when it is created and writes them back when it closes.
@@ -46,10 +51,6 @@ public:
     ~TfrmKestrelBrowser() override;
 
     // --- Settings read at creation, written at close ---
-    int searchWidth() const { return m_searchWidth; }
-    int quoteWidth() const { return m_quoteWidth; }
-    const QStringList &searchTerms() const { return m_searchTerms; }
-    const QStringList &financeSearchTerms() const { return m_financeSearchTerms; }
     QStringList typedUrls() const;
 
     // --- Addresses from outside: the command line, later starts and the shell ---
@@ -75,9 +76,12 @@ public:
     TabbedBrowser &tabbedBrowser() const { return *m_tabbed; }
     CommandRegistry &commands() { return m_commands; }
     AddressBar &addressBar() const { return *m_addressBar; }
+    WindowChrome &chrome() const { return *m_chrome; }
     Workspace &workspace() { return m_workspace; }
     WorkspaceSaver &workspaceSaver() { return m_workspaceSaver; }
     NewWindowPolicy &newWindowPolicy() { return m_newWindowPolicy; }
+    // The quick search and quote bars, the multi-search window and the site-list update.
+    SearchSubsystem &search() const { return *m_search; }
 
     // Loads the address in the active browser, or in a new tab when there is none.
     void NavigateActiveBrowser(const QString &address);
@@ -101,6 +105,8 @@ public:
     TypingAidTable &typingAids() { return m_typingAids; }
     // Options "&Auto Complete Setup": the setup window over the typing-aid files.
     void AutoCompleteSetup1Click();
+
+    SpellCheckTool &spellCheck() const { return *m_spellCheck; }
 
     // Set once the window's close has been accepted.
     bool Closing = false;
@@ -133,7 +139,6 @@ private:
 
     // Keys of the page whose operations come with later work.
     void FillPersonalInfo();          // fills the focused form from the personal info lists
-    void FullScreen();                // switches the full-screen display on and off
     void ViewSource();                // shows the source of the active page
 
     // Showing and closing.
@@ -162,11 +167,14 @@ private:
     // The window's own commands and their menu entries: Exit, the Options entries (with the
     // options dialog and the Mail button) and "&Go To Address".
     void CreateWindowCommands();
-    // The page commands with the Edit and Options menus, and the bar combo-box menu.
+    // The page commands and the bar combo-box menu.
     void CreatePageCommands();
-    void CreatePageMenus();
     // The options dialog's command and the Mail button.
     void CreateOptions();
+    // The menus, bands and tool bars over the registered commands, and full-screen mode.
+    void CreateWindowChrome();
+    // The form tools: personal info fill and the form data commands.
+    void CreateFormTools();
 
     ControlFactory m_controlFactory;
     SettingsStore m_store;
@@ -182,14 +190,11 @@ private:
     std::optional<QString> m_commandLineAddress;
     bool m_shownBefore = false;
 
-    int m_searchWidth = 0;
-    int m_quoteWidth = 0;
-    QStringList m_searchTerms;
-    QStringList m_financeSearchTerms;
-
+    std::unique_ptr<SearchSubsystem> m_search;
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
+    std::unique_ptr<WindowChrome> m_chrome;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
     std::unique_ptr<KestrelOptions> m_options;
 
@@ -199,5 +204,8 @@ private:
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
     std::unique_ptr<PageKeyFilter> m_pageKeyFilter;
+    std::unique_ptr<SpellCheckTool> m_spellCheck;
+    std::unique_ptr<PersonalInfoFill> m_personalInfoFill;
+    std::unique_ptr<FormDataCommands> m_formDataCommands;
     QPointer<QObject> m_hookBeforeActivation;
 };

@@ -3,6 +3,7 @@
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmKestrelBrowser.h"
 #include "browser/tabs/BrowserTab.h"
+#include "ui/WindowChrome.h"
 
 void TfrmKestrelBrowser::CloseMainWindow()
 {
@@ -26,7 +27,10 @@ void TfrmKestrelBrowser::CloseMainWindow()
             delete tab->browser();
     }
     m_workspace.save(workspace);
+    // The placement and the floating bar's docking are those of the window out of full screen.
+    m_chrome->tbFullscreenClick(false);
     WriteWindowSettings();
+    m_chrome->SaveBands();
 }
 
 void TfrmKestrelBrowser::LeavePageForNotes(const QString &location)

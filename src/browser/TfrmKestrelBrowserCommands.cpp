@@ -1,5 +1,5 @@
-// The main window's own commands: Exit, the address bar, the workspace, new windows and the
-// homepage, with their menu entries.
+// The main window's own commands: Exit, the address bar, new windows and the homepage; the
+// window chrome that places every command in menus and bars.
 #include "browser/AddressBar.h"
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
@@ -7,10 +7,17 @@
 #include "browser/TfrmKestrelBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/tabs/TabMenus.h"
+#include "favorites/FavoritesAndGroups.h"
+#include "favorites/TfrmFavorites.h"
+#include "formdata/FormDataCommands.h"
+#include "pagetools/PageCommands.h"
+#include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
 #include "ui/CommandIds.h"
+#include "ui/WindowChrome.h"
 #include "ui/options/KestrelOptions.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QMenu>
 
@@ -53,12 +60,6 @@ void TfrmKestrelBrowser::CreateWindowCommands()
         return m_commands.add(id, caption, QString(), QKeySequence(), std::move(handler));
     };
     add(CommandIds::Exit, QStringLiteral("E&xit"), [this] { close(); });
-    Command *saveWorkspace = add(CommandIds::SaveWorkspace, QStringLiteral("&Save Workspace on Exit"), [this] {
-        m_workspace.toggleSaveWorkspace();
-        // Turned on, the file catches up with the tabs open now.
-        m_workspaceSaver.tabsChanged();
-    });
-    saveWorkspace->setCheckable(true);
     add(CommandIds::GoToAddress, QStringLiteral("&Go To Address"), [this] { m_addressBar->GoToAddress(); });
     add(CommandIds::ClearTypedUrls, QStringLiteral("Clear Typed &URL List"),
         [this] { m_addressBar->ClearTypedURLList(); });
@@ -66,17 +67,6 @@ void TfrmKestrelBrowser::CreateWindowCommands()
         [this] { TfrmNewWindow::ask(m_store, this); });
     add(CommandIds::HomepageSetup, QStringLiteral("&Homepage Setup"),
         [this] { TfrmHomepage::ask(m_store, m_prompter, m_addressBar->text(), this); });
-
-    QMenu *file = m_tabbed->fileMenu();
-    file->addSeparator();
-    file->addAction(m_commands.createAction(CommandIds::Exit, file));
-
-    QMenu *options = m_tabbed->optionsMenu();
-    for (const QString &id : {CommandIds::SaveWorkspace, CommandIds::ClearTypedUrls, CommandIds::NewWindowSettings,
-                              CommandIds::HomepageSetup})
-        options->addAction(m_commands.createAction(id, options));
-    connect(options, &QMenu::aboutToShow, this,
-            [this, saveWorkspace] { saveWorkspace->setChecked(m_workspace.saveWorkspace()); });
 
     QMenu *sheet = m_tabbed->menus().PopupMenuTabSheet();
     sheet->insertAction(m_tabbed->menus().ArrangeBrowserTabs()->menuAction(),
@@ -102,4 +92,26 @@ void TfrmKestrelBrowser::CreateOptions()
     mail.openUrl = &MailButton::openWithDesktop;
     m_options = std::make_unique<KestrelOptions>(this, m_store, m_prompter, m_commands, DataFolder::path(),
                                                  QCoreApplication::applicationFilePath(), std::move(mail));
+}
+
+void TfrmKestrelBrowser::CreateWindowChrome()
+{
+    m_chrome = std::make_unique<WindowChrome>(WindowChrome::Services{
+        *this, m_commands, m_store, m_prompter, m_workspace,
+        // Turned on, the file catches up with the tabs open now.
+        [this] { m_workspaceSaver.tabsChanged(); },
+        [this](const QString &address, const QString &caption) { AddBrowserTab(address, caption); },
+        m_tabbed->pnlAnimate(), m_tabbed->cboURLAddress(), m_tabbed->menus().BrowserTabs(),
+        m_tabbed->menus().PopupMenuTabs()});
+    // The Edit menu's entries follow the focused document as it opens.
+    connect(m_chrome->menu(QStringLiteral("&Edit")), &QMenu::aboutToShow, this,
+            [this] { m_pageCommands->PopupMenuEditPopup(); });
+    // So do the File menu's form data entries.
+    connect(m_chrome->menu(QStringLiteral("&File")), &QMenu::aboutToShow, this,
+            [this] { m_formDataCommands->FileMenuPopup(); });
+    // The subsystems' bands and the favorites drop-down's closing hooks.
+    m_chrome->setBandBar(QStringLiteral("QuickSearch"), m_search->quickSearchBar());
+    m_chrome->setBandBar(QStringLiteral("QuickQuote"), m_search->quickQuoteBar());
+    connect(m_chrome.get(), &WindowChrome::closeFavoritesDropDown, m_favorites->frmFavorites(),
+            &TfrmFavorites::closeDropDown);
 }

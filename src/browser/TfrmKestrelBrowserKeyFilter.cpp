@@ -30,7 +30,7 @@ void TfrmKestrelBrowser::InstallPageKeyFilter()
         PageKeyFilter::Operations{[this] { return GetActiveBrowser(); },
                                   [this] { return m_tabbed->status()->panelText(); },
                                   [this] { AddBrowserTab(QString()); }, [this] { ViewSource(); },
-                                  [this] { FillPersonalInfo(); }, [this] { FullScreen(); }});
+                                  [this] { FillPersonalInfo(); }});
     ApplicationMessageHook::set(m_pageKeyFilter.get());
 }
 
@@ -56,11 +56,6 @@ void TfrmKestrelBrowser::RestoreMessageHook()
     m_inPageAids->tmrHTMLForm().stop();
 }
 
-// Filled by the personal info form fill.
-void TfrmKestrelBrowser::FillPersonalInfo() {}
-
-// Filled by the full-screen display.
-void TfrmKestrelBrowser::FullScreen() {}
 
 // Filled by the page source viewer.
 void TfrmKestrelBrowser::ViewSource() {}

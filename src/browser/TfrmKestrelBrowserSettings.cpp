@@ -3,11 +3,14 @@
 
 #include "browser/AddressBar.h"
 #include "browser/TabbedBrowser.h"
+#include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
 #include "shell/WindowPlacement.h"
 #include "sponsor/ShowHtmlDialog.h"
 #include "sponsor/SponsorChannel.h"
+#include "spell/SpellCheckTool.h"
+#include "ui/WindowChrome.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -15,15 +18,8 @@
 
 namespace {
 const QString &Main = SettingsStore::MainSection;
-const QString SearchWidth = QStringLiteral("SearchWidth");
-const QString QuoteWidth = QStringLiteral("QuoteWidth");
 const QString TabMultiline = QStringLiteral("Tab Multiline");
 const QString TabPosition = QStringLiteral("Tab Position");
-
-QString mainSubkey(const char *name)
-{
-    return SettingsStore::MainSection + QLatin1Char('\\') + QLatin1String(name);
-}
 }
 
 void TfrmKestrelBrowser::FormCreate()
@@ -50,8 +46,7 @@ void TfrmKestrelBrowser::SelectBusyAnimation()
 
 void TfrmKestrelBrowser::ReadSearchBoxWidths()
 {
-    m_searchWidth = m_store.readInteger(Main, SearchWidth, 165);
-    m_quoteWidth = m_store.readInteger(Main, QuoteWidth, 101);
+    m_search->bars().readBoxWidths();
 }
 
 void TfrmKestrelBrowser::ApplyWindowPlacement()
@@ -90,14 +85,19 @@ void TfrmKestrelBrowser::EnsureUniqueId()
     SponsorChannel::uniqueId(m_store);
 }
 
-void TfrmKestrelBrowser::ApplyToolBarStyle() {}
+void TfrmKestrelBrowser::ApplyToolBarStyle()
+{
+    m_chrome->ReadButtonMode();
+}
 
-void TfrmKestrelBrowser::FillSearchSiteLists() {}
+void TfrmKestrelBrowser::FillSearchSiteLists()
+{
+    m_search->bars().FillSearchSiteLists();
+}
 
 void TfrmKestrelBrowser::ReadHistoryLists()
 {
-    m_store.readList(mainSubkey("SearchTerms"), m_searchTerms);
-    m_store.readList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
+    m_search->bars().readHistories();
     m_addressBar->readTypedUrls();
 }
 
@@ -125,18 +125,17 @@ void TfrmKestrelBrowser::SetUpSponsorRotator()
 void TfrmKestrelBrowser::LoadTypingAids()
 {
     m_typingAids.LoadTypingAids();
+    m_spellCheck->readConfiguration();
 }
 
 void TfrmKestrelBrowser::WriteWindowSettings()
 {
     WriteTabMultiline();
-    m_store.writeInteger(Main, SearchWidth, m_searchWidth);
-    m_store.writeInteger(Main, QuoteWidth, m_quoteWidth);
+    m_search->bars().writeBoxWidths();
     WindowPlacement{isMaximized(), QRect(pos(), size())}.write(m_store);
     WriteTabPosition();
     WriteToolBarStyle();
-    m_store.writeList(mainSubkey("SearchTerms"), m_searchTerms);
-    m_store.writeList(mainSubkey("FinanceSearchTerms"), m_financeSearchTerms);
+    m_search->bars().writeHistories();
     m_addressBar->writeTypedUrls();
 }
 
@@ -150,4 +149,7 @@ void TfrmKestrelBrowser::WriteTabPosition()
     m_store.writeString(Main, TabPosition, m_tabbed->tabs().tabPositionName());
 }
 
-void TfrmKestrelBrowser::WriteToolBarStyle() {}
+void TfrmKestrelBrowser::WriteToolBarStyle()
+{
+    m_chrome->WriteButtonMode();
+}

@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -65,8 +66,12 @@ FavoritesAndGroups::~FavoritesAndGroups()
 
 void FavoritesAndGroups::registerCommands(CommandRegistry &commands)
 {
-    commands.add(CommandIds::FavoritesDropDown, QStringLiteral("F&avorites"), QString(), QKeySequence(),
-                 [this] { tbFavoritesClick(); });
+    // Checked while the drop-down shows, so the menu bar knows it is open.
+    if (Command *dropDown = commands.add(CommandIds::FavoritesDropDown, QStringLiteral("F&avorites"), QString(),
+                                         QKeySequence(), [this] { tbFavoritesClick(); })) {
+        dropDown->setCheckable(true);
+        connect(m_dropDown, &TfrmFavorites::shownChanged, dropDown, &Command::setChecked);
+    }
     Command *panel = commands.add(CommandIds::Favorites, QStringLiteral("&Favorites"), QStringLiteral("Favorites"),
                                   QKeySequence(Qt::Key_F1), [this] { Favorites1Click(); });
     if (panel) {
@@ -92,8 +97,16 @@ QRect FavoritesAndGroups::controlRect(const QString &commandId) const
         if (!found || button->underMouse())
             found = button;
     }
-    if (!found)
+    if (!found) {
+        // A menu-bar entry of the command.
+        for (QMenuBar *bar : m_window.findChildren<QMenuBar *>()) {
+            for (QAction *action : bar->actions()) {
+                if (action->objectName() == commandId && bar->isVisible())
+                    return QRect(bar->mapToGlobal(bar->actionGeometry(action).topLeft()), bar->actionGeometry(action).size());
+            }
+        }
         return QRect(m_window.mapToGlobal(QPoint(0, 0)), QSize(0, 0));
+    }
     return QRect(found->mapToGlobal(QPoint(0, 0)), found->size());
 }
 

@@ -127,6 +127,13 @@ void TfrmFavorites::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
     FormShow();
+    emit shownChanged(true);
+}
+
+void TfrmFavorites::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    emit shownChanged(false);
 }
 
 void TfrmFavorites::FormShow()

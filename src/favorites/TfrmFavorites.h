@@ -47,9 +47,12 @@ signals:
     void importRequested();
     // A shortcut of the tree was chosen.
     void shortcutOpened(const QString &address);
+    // The window was shown or hidden.
+    void shownChanged(bool shown);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool event(QEvent *event) override;
 
 private:

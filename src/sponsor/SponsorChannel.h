@@ -2,6 +2,7 @@
 
 #include "sponsor/TKBAdRotator.h"
 #include "support/HttpDownload.h"
+#include "ui/MakerSite.h"
 
 #include <QObject>
 #include <QPointF>
@@ -18,7 +19,7 @@ class SponsorChannel : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString DefaultHost = QStringLiteral("www.kestrelbrowser.com");
+    static inline const QString DefaultHost = MakerSite::Host;
     static inline const QByteArray UserAgent = "Kestrel Browser Ad Rotator";
     static constexpr qint64 MaxAnswerBytes = 64 * 1024;
     static constexpr int MaxFailures = 4;

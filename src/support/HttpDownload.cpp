@@ -13,6 +13,8 @@ bool isWebScheme(const QUrl &url)
 
 HttpDownload::HttpDownload(QObject *parent) : QObject(parent)
 {
+    // Redirects are followed here, one request each, so every target is checked first.
+    m_manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     m_idle.setSingleShot(true);
     m_idle.setInterval(IdleTimeout);
     connect(&m_idle, &QTimer::timeout, this, &HttpDownload::idleTimeoutTick);
@@ -50,8 +52,12 @@ void HttpDownload::get(const QUrl &url, qint64 maxBodyBytes)
         QMetaObject::invokeMethod(this, &HttpDownload::finished, Qt::QueuedConnection);
         return;
     }
+    request(url);
+}
+
+void HttpDownload::request(const QUrl &url)
+{
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     // Downloads carry no cookies, and keep none.
@@ -62,9 +68,18 @@ void HttpDownload::get(const QUrl &url, qint64 maxBodyBytes)
     m_reply = m_manager.get(request);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpDownload::readBody);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpDownload::readBody);
-    connect(m_reply, &QNetworkReply::redirected, this, &HttpDownload::redirected);
     connect(m_reply, &QNetworkReply::finished, this, &HttpDownload::replyFinished);
     m_idle.start();
+}
+
+bool HttpDownload::isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+bool HttpDownload::isRunning() const
+{
+    return !m_reply.isNull();
 }
 
 void HttpDownload::abort()
@@ -87,8 +102,7 @@ void HttpDownload::readBody()
     m_idle.start();
     // A redirect's own body is never read: the request goes on at the new address.
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const int code = status.isValid() ? status.toInt() : 0;
-    if (code >= 300 && code < 400)
+    if (isRedirect(status.toInt()))
         return;
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     const qint64 announced = length.isValid() ? length.toLongLong() : -1;
@@ -107,10 +121,8 @@ void HttpDownload::readBody()
     emit progress(m_body.size(), announced);
 }
 
-void HttpDownload::redirected(const QUrl &target)
+void HttpDownload::redirect(const QUrl &target)
 {
-    if (!m_reply)
-        return;
     const QUrl next = m_current.resolved(target);
     if (++m_redirects > MaxRedirects) {
         fail(Failure::Redirect, QStringLiteral("The download was redirected more than %1 times.").arg(MaxRedirects));
@@ -125,8 +137,9 @@ void HttpDownload::redirected(const QUrl &target)
     }
     m_current = next;
     m_body.clear();
-    m_idle.start();
-    emit m_reply->redirectAllowed();
+    m_reply->disconnect(this);
+    m_reply->deleteLater();
+    request(next);
 }
 
 void HttpDownload::replyFinished()
@@ -137,6 +150,11 @@ void HttpDownload::replyFinished()
     if (!m_reply)
         return;
     takeResponseHead();
+    const QUrl location = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (isRedirect(m_status) && location.isValid() && !location.isEmpty()) {
+        redirect(location);
+        return;
+    }
     if (m_status >= 400) {
         m_failure = Failure::HttpStatus;
         m_errorText = QString::number(m_status) + QLatin1Char(' ') + m_reason;

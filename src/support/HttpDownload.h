@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <QNetworkReply>
+class QNetworkReply;
 
 // One bounded HTTP GET into memory: every download of the program goes through it. The body
 // is kept in a buffer emptied at each start; progress reports bytes received and the announced
@@ -47,7 +47,7 @@ public:
     void get(const QUrl &url, qint64 maxBodyBytes);
     // Ends the running request with Failure::Aborted; finished() is emitted before it returns.
     void abort();
-    bool isRunning() const { return m_reply != nullptr; }
+    bool isRunning() const;
 
     // The result, valid after finished().
     const QByteArray &body() const { return m_body; }
@@ -71,7 +71,10 @@ signals:
 private:
     void readBody();
     void replyFinished();
-    void redirected(const QUrl &target);
+    void request(const QUrl &url);
+    static bool isRedirect(int status);
+    // Follows a redirect when it is allowed, else ends the request.
+    void redirect(const QUrl &target);
     // Status, reason phrase and content type of the reply as far as they came.
     void takeResponseHead();
     // Ends the request with the failure unless one is recorded already.

@@ -73,9 +73,9 @@ bool PageKeyFilter::routeKey(const QKeyEvent &event)
         m_commands.trigger(CommandIds::Refresh);
         return true;
     case Qt::Key_F8:
-        // The main window's own F8 (the keyboard to the page) still follows.
-        m_operations.fullScreen();
-        return false;
+        // Taken here, so the main window's key table does not toggle full screen a second time.
+        m_commands.trigger(CommandIds::FullScreen);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return routeEnter();

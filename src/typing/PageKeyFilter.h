@@ -24,7 +24,6 @@ public:
         std::function<void()> newPage;
         std::function<void()> viewSource;
         std::function<void()> fillPersonalInfo;
-        std::function<void()> fullScreen;
     };
 
     PageKeyFilter(InPageTypingAids &aids, CommandRegistry &commands, Operations operations,

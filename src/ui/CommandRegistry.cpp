@@ -10,6 +10,7 @@ Command *CommandRegistry::add(const QString &id, const QString &caption, const Q
         return nullptr;
     auto *command = new Command(id, caption, hint, shortcut, std::move(handler), this);
     m_commands.append(command);
+    emit commandAdded(command);
     return command;
 }
 

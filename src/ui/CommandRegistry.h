@@ -29,6 +29,10 @@ public:
     // Null for an unknown id. The key is shown only: keys reach commands through the key table.
     QAction *createAction(const QString &id, QObject *parent, const QString &caption = QString()) const;
 
+signals:
+    // A command was registered: menus and bars that name its id show it from now on.
+    void commandAdded(Command *command);
+
 private:
     QList<Command *> m_commands;
 };

@@ -19,7 +19,7 @@ const KeyBinding keyTable[] = {
     {Qt::Key_Escape, false, CommandIds::Stop},
     {Qt::Key_F1, false, CommandIds::Favorites},
     {Qt::Key_F2, false, CommandIds::FocusPage},
-    {Qt::Key_F8, false, CommandIds::FocusPage},
+    {Qt::Key_F8, false, CommandIds::FullScreen},
     {Qt::Key_F5, false, CommandIds::Refresh},
     {Qt::Key_Left, true, CommandIds::Back},
     {Qt::Key_Right, true, CommandIds::Forward},

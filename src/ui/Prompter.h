@@ -27,11 +27,13 @@ public:
     virtual std::optional<QString> input(const QString &caption, const QString &prompt,
                                          const QString &preset) = 0;
     // File and folder pickers: the chosen path, or nothing when cancelled. The filter is in the
-    // classic "Description|*.a;*.b|..." form.
+    // classic "Description|*.a;*.b|..." form. A save dialog given a default suffix ("kbf")
+    // appends it to a file name typed without one.
     virtual std::optional<QString> openFile(const QString &caption, const QString &filter,
                                             const QString &folder = QString()) = 0;
     virtual std::optional<QString> saveFile(const QString &caption, const QString &filter,
-                                            const QString &suggestedPath = QString()) = 0;
+                                            const QString &suggestedPath = QString(),
+                                            const QString &defaultSuffix = QString()) = 0;
     virtual std::optional<QString> folder(const QString &caption, const QString &start = QString()) = 0;
     virtual std::optional<QColor> colour(const QColor &initial) = 0;
     virtual std::optional<QFont> font(const QFont &initial) = 0;

@@ -56,9 +56,15 @@ std::optional<QString> QtPrompter::openFile(const QString &caption, const QStrin
 }
 
 std::optional<QString> QtPrompter::saveFile(const QString &caption, const QString &filter,
-                                            const QString &suggestedPath)
+                                            const QString &suggestedPath, const QString &defaultSuffix)
 {
-    return chosen(QFileDialog::getSaveFileName(m_parent, caption, suggestedPath, qtFilter(filter)));
+    QFileDialog dialog(m_parent, caption, suggestedPath, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QString> QtPrompter::folder(const QString &caption, const QString &start)

@@ -19,7 +19,8 @@ public:
     std::optional<QString> openFile(const QString &caption, const QString &filter,
                                     const QString &folder = QString()) override;
     std::optional<QString> saveFile(const QString &caption, const QString &filter,
-                                    const QString &suggestedPath = QString()) override;
+                                    const QString &suggestedPath = QString(),
+                                    const QString &defaultSuffix = QString()) override;
     std::optional<QString> folder(const QString &caption, const QString &start = QString()) override;
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;

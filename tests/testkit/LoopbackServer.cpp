@@ -100,7 +100,11 @@ void LoopbackServer::readFrom(QTcpSocket *socket)
     if (requestLine.size() == 3) {
         request.method = requestLine.at(0);
         request.target = requestLine.at(1);
-        request.path = QUrl::fromPercentEncoding(request.target.split('?').first());
+        // A request sent to a proxy names the whole address.
+        const QByteArray path = request.target.startsWith("http://") || request.target.startsWith("https://")
+            ? QUrl::fromEncoded(request.target).path(QUrl::FullyEncoded).toLatin1()
+            : request.target.split('?').first();
+        request.path = QUrl::fromPercentEncoding(path);
     }
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines.at(i).indexOf(':');
@@ -131,12 +135,17 @@ void LoopbackServer::respond(QTcpSocket *socket, const Request &request)
         response.body = "Not Found";
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
-        + "\r\nContent-Type: " + response.contentType
-        + "\r\nContent-Length: " + QByteArray::number(response.body.size())
-        + "\r\nCache-Control: no-store\r\nConnection: close\r\n";
+        + "\r\nContent-Type: " + response.contentType;
+    if (response.announceLength)
+        head += "\r\nContent-Length: " + QByteArray::number(response.body.size());
+    head += "\r\nCache-Control: no-store\r\nConnection: close\r\n";
     for (const auto &[name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     socket->write(head + "\r\n");
+    if (response.stallAfter >= 0) {
+        socket->write(response.body.left(response.stallAfter));
+        return;
+    }
     if (request.method != "HEAD")
         socket->write(response.body);
     socket->disconnectFromHost();

@@ -25,12 +25,18 @@ public:
         QByteArray body;
         // Further header lines, name and value.
         QList<QPair<QByteArray, QByteArray>> headers;
+        // Send a Content-Length header; without it the body ends when the connection closes.
+        bool announceLength = true;
+        // Send only this many bytes of the body and then nothing more, keeping the connection
+        // open (a stalled server); -1 sends the whole body.
+        qsizetype stallAfter = -1;
     };
 
     struct Request
     {
         QByteArray method;
-        // The request target as sent: path and query.
+        // The request target as sent: path and query, or a whole address when the request
+        // came as to a proxy.
         QByteArray target;
         QString path;
         // Header names in lower case.

@@ -328,6 +328,143 @@ void PageDocumentContract::formsListTheirControlsInDocumentOrder()
     QVERIFY(!byId(document, u"outside"_s)->form());
 }
 
+namespace {
+const QString wholeForm = uR"(<html><body>
+<form id="order"><input id="first" name="first" value="one" vcard_name="vCard.FirstName"/>
+<input id="secret" type="password" name="pw" value="hidden word"/><textarea id="note" name="note">a=b
+c</textarea><select id="size" name="size"><option>S</option><option selected="selected">M</option></select>
+<input id="news" type="checkbox" name="news" checked="checked"/><input id="r1" type="radio" name="r" value="x"/>
+<input id="r2" type="radio" name="r" value="y" checked="checked"/><input id="mail" type="email" name="mail"/>
+<input id="upload" type="file" name="upload"/><input id="kept" type="hidden" name="kept" value="h"/>
+<button id="go" name="go" value="went">Go</button></form>
+<form id="other"><input id="g" name="g"/></form><input id="outside" name="outside"/>
+</body></html>)"_s;
+}
+
+void PageDocumentContract::formsAreReadWholeWithTheFocusedElement()
+{
+    const auto document = m_fixture->load(wholeForm);
+    QVERIFY(document);
+    auto form = document->focusedForm();
+    QVERIFY(form);
+    QCOMPARE(form->focused.tagName, u"BODY"_s);
+    QVERIFY(!form->inForm);
+    QVERIFY(form->controls.empty());
+
+    QVERIFY(byId(document, u"secret"_s)->focus());
+    form = document->focusedForm();
+    QVERIFY(form && form->inForm);
+    QVERIFY(same(form->focused.element, byId(document, u"secret"_s)));
+    QCOMPARE(form->focused.type, u"PASSWORD"_s);
+    struct Row
+    {
+        QString id, tag, type, name, value, vcard;
+        bool checked;
+        int selected;
+    };
+    const QList<Row> rows = {
+        {u"first"_s, u"INPUT"_s, u"TEXT"_s, u"first"_s, u"one"_s, u"vCard.FirstName"_s, false, -1},
+        {u"secret"_s, u"INPUT"_s, u"PASSWORD"_s, u"pw"_s, u"hidden word"_s, QString(), false, -1},
+        {u"note"_s, u"TEXTAREA"_s, QString(), u"note"_s, u"a=b\nc"_s, QString(), false, -1},
+        {u"size"_s, u"SELECT"_s, QString(), u"size"_s, u"M"_s, QString(), false, 1},
+        {u"news"_s, u"INPUT"_s, u"CHECKBOX"_s, u"news"_s, u"on"_s, QString(), true, -1},
+        {u"r1"_s, u"INPUT"_s, u"RADIO"_s, u"r"_s, u"x"_s, QString(), false, -1},
+        {u"r2"_s, u"INPUT"_s, u"RADIO"_s, u"r"_s, u"y"_s, QString(), true, -1},
+        {u"mail"_s, u"INPUT"_s, u"EMAIL"_s, u"mail"_s, QString(), QString(), false, -1},
+        {u"upload"_s, u"INPUT"_s, u"FILE"_s, u"upload"_s, QString(), QString(), false, -1},
+        {u"kept"_s, u"INPUT"_s, u"HIDDEN"_s, u"kept"_s, u"h"_s, QString(), false, -1},
+        {u"go"_s, u"BUTTON"_s, QString(), u"go"_s, u"went"_s, QString(), false, -1},
+    };
+    QCOMPARE(form->controls.size(), static_cast<std::size_t>(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const Row &row = rows.at(i);
+        const PageFormControl &control = form->controls.at(static_cast<std::size_t>(i));
+        const QByteArray where = row.id.toUtf8();
+        QVERIFY2(same(control.element, byId(document, row.id)), where.constData());
+        QCOMPARE(control.tagName, row.tag);
+        QCOMPARE(control.type, row.type);
+        QCOMPARE(control.name, row.name);
+        QCOMPARE(control.value, row.value);
+        QCOMPARE(control.vcardName, row.vcard);
+        QCOMPARE(control.checked, row.checked);
+        QCOMPARE(control.selectedIndex, row.selected);
+    }
+
+    // A field outside any form, and a form of its own.
+    QVERIFY(byId(document, u"outside"_s)->focus());
+    form = document->focusedForm();
+    QVERIFY(form && !form->inForm && form->controls.empty());
+    QCOMPARE(form->focused.name, u"outside"_s);
+    QVERIFY(byId(document, u"g"_s)->focus());
+    form = document->focusedForm();
+    QVERIFY(form && form->inForm);
+    QCOMPARE(form->controls.size(), std::size_t(1));
+}
+
+void PageDocumentContract::formWritesChangeManyControlsInOneStep()
+{
+    const auto document = m_fixture->load(QString(wholeForm).replace(u"</body>"_s, u"<iframe id=\"frame\" src=\"frame.html\"></iframe></body>"_s),
+                                          {{u"frame.html"_s, uR"(<html><body><form><input id="first" value="one"/></form></body></html>)"_s}});
+    QVERIFY(document);
+    const auto other = frameDocument(document, u"frame"_s);
+    QVERIFY(other);
+    const auto element = [&](const QString &id) { return byId(document, id); };
+    const std::vector<PageControlWrite> writes = {
+        PageControlWrite::setValue(element(u"first"_s), u"two"_s),
+        PageControlWrite::setValue(element(u"note"_s), u"x=y\r\nz"_s),
+        PageControlWrite::setSelectedIndex(element(u"size"_s), 0),
+        PageControlWrite::setChecked(element(u"news"_s), false),
+        PageControlWrite::setChecked(element(u"r1"_s), true),
+        // Refused: a file path, a check mark on a text box, an element of another document.
+        PageControlWrite::setValue(element(u"upload"_s), u"/etc/passwd"_s),
+        PageControlWrite::setChecked(element(u"secret"_s), true),
+        PageControlWrite::setValue(byId(other, u"first"_s), u"elsewhere"_s),
+    };
+    QCOMPARE(document->writeControls(writes), 5);
+    QCOMPARE(element(u"first"_s)->value(), u"two"_s);
+    QCOMPARE(element(u"note"_s)->value(), u"x=y\nz"_s);
+    QCOMPARE(element(u"size"_s)->selectedIndex(), 0);
+    QVERIFY(!element(u"news"_s)->checked());
+    QVERIFY(element(u"r1"_s)->checked());
+    QVERIFY(!element(u"r2"_s)->checked());
+    QCOMPARE(element(u"upload"_s)->value(), QString());
+    QCOMPARE(byId(other, u"first"_s)->value(), u"one"_s);
+    QCOMPARE(document->writeControls({}), 0);
+}
+
+void PageDocumentContract::formControlsTellWhetherTheUserCanSeeThem()
+{
+    const auto document = m_fixture->load(uR"(<html><body><form>
+<input id="shown" name="shown"/><input id="tick" type="checkbox"/><textarea id="area"></textarea>
+<input id="gone" style="display:none"/><div style="display: none"><input id="insideGone"/></div>
+<input id="invisible" style="visibility:hidden"/><div style="visibility:hidden"><input id="insideInvisible"/></div>
+<input id="faded" style="opacity:0"/><div style="opacity:0.05"><input id="insideFaded"/></div>
+<input id="tiny" style="width:0px;height:0px;border:0px;padding:0px"/>
+<input id="away" style="position:absolute;left:-9999px"/><input id="above" style="position:absolute;top:-5000px"/>
+<div style="height:0px;overflow:hidden"><input id="clipped"/></div>
+<input id="kind" type="hidden"/><div hidden="hidden"><input id="insideHidden"/></div>
+</form></body></html>)"_s);
+    QVERIFY(document);
+    QVERIFY(byId(document, u"shown"_s)->focus());
+    const auto form = document->focusedForm();
+    QVERIFY(form && form->inForm);
+    const QStringList visible = {u"shown"_s, u"tick"_s, u"area"_s};
+    QCOMPARE(form->controls.size(), std::size_t(15));
+    for (const PageFormControl &control : form->controls) {
+        QString id;
+        for (const QString &candidate :
+             {u"shown"_s, u"tick"_s, u"area"_s, u"gone"_s, u"insideGone"_s, u"invisible"_s, u"insideInvisible"_s,
+              u"faded"_s, u"insideFaded"_s, u"tiny"_s, u"away"_s, u"above"_s, u"clipped"_s, u"kind"_s,
+              u"insideHidden"_s}) {
+            if (same(control.element, byId(document, candidate)))
+                id = candidate;
+        }
+        QVERIFY2(!id.isEmpty(), "every control is found");
+        QVERIFY2(control.visible == visible.contains(id), qPrintable(id));
+    }
+    QVERIFY(form->focused.visible);
+}
+
 void PageDocumentContract::elementsOfTheWrongKindFailSoftly()
 {
     const auto document = m_fixture->load(uR"(<html><body><form>
@@ -487,6 +624,66 @@ third</textarea></body></html>)"_s);
     QVERIFY(range->select());
     QCOMPARE(area->selectionStart(), 14);
     QCOMPARE(area->selectionEnd(), 14);
+}
+
+void PageDocumentContract::textRangesMarkFieldTextAndANewValueTakesTheMarksOff()
+{
+    const auto document = m_fixture->load(uR"(<html><body><textarea id="area">one two
+three four</textarea><input id="box" value="alpha beta"/><div id="plain">text</div></body></html>)"_s);
+    QVERIFY(document);
+    const auto area = byId(document, u"area"_s);
+    QVERIFY(area->focus());
+    QVERIFY(area->setSelectionRange(2, 2));
+    const auto word = area->createTextRange();
+    QVERIFY(word->queryCommandEnabled(u"BackColor"_s));
+    QVERIFY(word->queryCommandEnabled(u"removeformat"_s));
+    QVERIFY(!word->queryCommandEnabled(u"Bold"_s));
+    word->collapse(true);
+    word->move(u"character"_s, 4);
+    word->moveEnd(u"character"_s, 3);
+    QVERIFY(word->execCommand(u"BackColor"_s, u"yellow"_s));
+    const auto later = area->createTextRange();
+    later->collapse(true);
+    later->move(u"character"_s, 8);
+    later->moveEnd(u"character"_s, 5);
+    QVERIFY(later->execCommand(u"BackColor"_s, u"LightGreen"_s));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{4, 7, u"yellow"_s}, {8, 13, u"lightgreen"_s}}));
+    // Marks change neither the text nor the selection.
+    QCOMPARE(area->value(), u"one two\nthree four"_s);
+    QCOMPARE(area->selectionStart(), 2);
+    QVERIFY(word->scrollIntoView());
+
+    // A later mark covers an earlier one; touching marks of one colour are one; marks are cut
+    // to the value; a colour that is no colour changes nothing.
+    QVERIFY(area->setTextMarks({{0, 5, u"yellow"_s}, {3, 9, u"#00ff00"_s}, {9, 12, u"#00FF00"_s}, {16, 40, u"red"_s}}));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{0, 3, u"yellow"_s}, {3, 12, u"#00ff00"_s}, {16, 18, u"red"_s}}));
+    QVERIFY(!area->setTextMarks({{0, 2, u"red; color: blue"_s}}));
+    QCOMPARE(area->textMarks().size(), 3);
+
+    // RemoveFormat takes off what lies in its range only.
+    const auto middle = area->createTextRange();
+    middle->collapse(true);
+    middle->move(u"character"_s, 2);
+    middle->moveEnd(u"character"_s, 8);
+    QVERIFY(middle->execCommand(u"RemoveFormat"_s));
+    QCOMPARE(area->textMarks(), QList<TextMark>({{0, 2, u"yellow"_s}, {10, 12, u"#00ff00"_s}, {16, 18, u"red"_s}}));
+    QVERIFY(area->createTextRange()->execCommand(u"RemoveFormat"_s));
+    QVERIFY(area->textMarks().isEmpty());
+
+    // A new value, set or typed over a range, takes every mark off.
+    QVERIFY(area->setTextMarks({{0, 3, u"yellow"_s}}));
+    QVERIFY(area->setValue(u"one two\nthree four"_s));
+    QVERIFY(area->textMarks().isEmpty());
+    const auto box = byId(document, u"box"_s);
+    QVERIFY(box->setTextMarks({{6, 10, u"yellow"_s}}));
+    QCOMPARE(box->textMarks(), QList<TextMark>({{6, 10, u"yellow"_s}}));
+    QVERIFY(box->replaceRange(0, 5, u"gamma"_s));
+    QVERIFY(box->textMarks().isEmpty());
+
+    // Elements without text take no marks.
+    const auto plain = byId(document, u"plain"_s);
+    QVERIFY(!plain->setTextMarks({{0, 2, u"yellow"_s}}));
+    QVERIFY(plain->textMarks().isEmpty());
 }
 
 void PageDocumentContract::selectAllSelectsTheFocusedFieldOrTheDocument()

@@ -29,11 +29,15 @@ private slots:
     void checkBoxesAndRadioGroups();
     void fileInputsOnlyAcceptAnEmptyValue();
     void formsListTheirControlsInDocumentOrder();
+    void formsAreReadWholeWithTheFocusedElement();
+    void formWritesChangeManyControlsInOneStep();
+    void formControlsTellWhetherTheUserCanSeeThem();
     void elementsOfTheWrongKindFailSoftly();
     void selectionAndCaretInATextBox();
     void selectionAndCaretInATextArea();
     void textRangesMoveCollapseAndReplace();
     void textRangesFindWordsOnLaterLinesOfATextArea();
+    void textRangesMarkFieldTextAndANewValueTakesTheMarksOff();
     void selectAllSelectsTheFocusedFieldOrTheDocument();
     void clipboardCommandsRoundTripInATextBox();
     void clipboardCommandsFollowTheKindOfField();

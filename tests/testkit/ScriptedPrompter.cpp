@@ -15,6 +15,7 @@ void ScriptedPrompter::clear()
     m_colours.clear();
     m_fonts.clear();
     m_shown.clear();
+    m_defaultSuffixes.clear();
 }
 
 void ScriptedPrompter::message(const QString &text, const QString &caption)
@@ -40,9 +41,11 @@ std::optional<QString> ScriptedPrompter::openFile(const QString &caption, const 
     return nextText();
 }
 
-std::optional<QString> ScriptedPrompter::saveFile(const QString &caption, const QString &filter, const QString &)
+std::optional<QString> ScriptedPrompter::saveFile(const QString &caption, const QString &filter, const QString &,
+                                                  const QString &defaultSuffix)
 {
     m_shown.append({Kind::SaveFile, caption, filter});
+    m_defaultSuffixes.append(defaultSuffix);
     return nextText();
 }
 

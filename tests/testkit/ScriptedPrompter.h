@@ -28,6 +28,8 @@ public:
     void queueFont(const std::optional<QFont> &font) { m_fonts.enqueue(font); }
 
     const QList<Shown> &shown() const { return m_shown; }
+    // The default suffix each save dialog was given, in order.
+    const QStringList &defaultSuffixes() const { return m_defaultSuffixes; }
     // The texts of every box shown, in order.
     QStringList texts() const;
     void clear();
@@ -40,7 +42,8 @@ public:
     std::optional<QString> openFile(const QString &caption, const QString &filter,
                                     const QString &folder = QString()) override;
     std::optional<QString> saveFile(const QString &caption, const QString &filter,
-                                    const QString &suggestedPath = QString()) override;
+                                    const QString &suggestedPath = QString(),
+                                    const QString &defaultSuffix = QString()) override;
     std::optional<QString> folder(const QString &caption, const QString &start = QString()) override;
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;
@@ -53,4 +56,5 @@ private:
     QQueue<std::optional<QColor>> m_colours;
     QQueue<std::optional<QFont>> m_fonts;
     QList<Shown> m_shown;
+    QStringList m_defaultSuffixes;
 };

@@ -1,5 +1,6 @@
 #include "browser/engine/EnginePageDocument.h"
 
+#include "browser/engine/EnginePageElement.h"
 #include "browser/engine/EnginePageWindow.h"
 #include "browser/engine/PageAgentConnection.h"
 
@@ -48,6 +49,66 @@ QString EnginePageDocument::url() { return m_handle.text(QStringLiteral("url"));
 std::shared_ptr<PageElement> EnginePageDocument::elementById(const QString &id)
 {
     return m_handle.element(QStringLiteral("elementById"), QJsonArray{id});
+}
+
+std::optional<PageFocusedForm> EnginePageDocument::focusedForm()
+{
+    const QJsonObject answer = m_handle.call(QStringLiteral("focusedForm")).value_or(QJsonValue()).toObject();
+    if (answer.isEmpty())
+        return std::nullopt;
+    PageFocusedForm form;
+    form.focused = control(answer.value(QLatin1String("focused")).toArray());
+    form.inForm = answer.value(QLatin1String("inForm")).toBool();
+    const QJsonArray controls = answer.value(QLatin1String("controls")).toArray();
+    form.controls.reserve(static_cast<std::size_t>(controls.size()));
+    for (const QJsonValue &state : controls)
+        form.controls.push_back(control(state.toArray()));
+    return form;
+}
+
+PageFormControl EnginePageDocument::control(const QJsonArray &state) const
+{
+    PageFormControl control;
+    control.tagName = state.at(1).toString();
+    control.element = std::make_shared<EnginePageElement>(
+        m_handle.withKey(m_handle.key() + QLatin1Char(':') + QString::number(state.at(0).toInteger())),
+        control.tagName);
+    control.type = state.at(2).toString();
+    control.name = state.at(3).toString();
+    control.value = state.at(4).toString();
+    control.vcardName = state.at(5).toString();
+    control.checked = state.at(6).toBool();
+    control.selectedIndex = state.at(7).toInt(-1);
+    control.visible = state.at(8).toBool();
+    return control;
+}
+
+int EnginePageDocument::writeControls(const std::vector<PageControlWrite> &writes)
+{
+    // Elements are sent by their number within this document; others are left out.
+    const QString prefix = m_handle.key() + QLatin1Char(':');
+    QJsonArray batch;
+    for (const PageControlWrite &write : writes) {
+        const auto *element = dynamic_cast<const EnginePageElement *>(write.element.get());
+        const QString key = element ? element->handle().key() : QString();
+        if (!key.startsWith(prefix) || element->handle().connection() != m_handle.connection())
+            continue;
+        const qint64 number = QStringView(key).mid(prefix.size()).toLongLong();
+        switch (write.kind) {
+        case PageControlWrite::Kind::Value:
+            batch.append(QJsonArray{number, QStringLiteral("v"), write.value});
+            break;
+        case PageControlWrite::Kind::Checked:
+            batch.append(QJsonArray{number, QStringLiteral("c"), write.checked});
+            break;
+        case PageControlWrite::Kind::SelectedIndex:
+            batch.append(QJsonArray{number, QStringLiteral("s"), write.selectedIndex});
+            break;
+        }
+    }
+    if (batch.isEmpty())
+        return 0;
+    return m_handle.number(QStringLiteral("writeControls"), 0, QJsonArray{QJsonValue(batch)});
 }
 
 bool EnginePageDocument::execCommand(const QString &command, bool showUserInterface, const QString &value)

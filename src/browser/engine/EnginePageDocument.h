@@ -19,6 +19,8 @@ public:
     std::shared_ptr<PageWindow> parentWindow() override;
     QString url() override;
     std::shared_ptr<PageElement> elementById(const QString &id) override;
+    std::optional<PageFocusedForm> focusedForm() override;
+    int writeControls(const std::vector<PageControlWrite> &writes) override;
 
     bool execCommand(const QString &command, bool showUserInterface = false,
                      const QString &value = QString()) override;
@@ -43,6 +45,8 @@ private:
     // A document colour by its property name ("bgColor", "linkColor" ...).
     QString colour(const QString &which);
     bool setColour(const QString &which, const QString &colour);
+    // A control as the agent sends it: an array of its element number and its state.
+    PageFormControl control(const QJsonArray &state) const;
 
     PageAgentHandle m_handle;
 };

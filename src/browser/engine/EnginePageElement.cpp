@@ -57,6 +57,33 @@ bool EnginePageElement::replaceRange(int start, int end, const QString &text)
     return m_handle.flag(QStringLiteral("replaceRange"), QJsonArray{start, end, text});
 }
 
+QList<TextMark> EnginePageElement::textMarks() const
+{
+    QList<TextMark> marks;
+    const QJsonArray runs = m_handle.call(QStringLiteral("textMarks")).value_or(QJsonValue()).toArray();
+    for (const QJsonValue &run : runs) {
+        const QJsonArray mark = run.toArray();
+        marks.append({mark.at(0).toInt(), mark.at(1).toInt(), mark.at(2).toString()});
+    }
+    return marks;
+}
+
+bool EnginePageElement::setTextMarks(const QList<TextMark> &marks)
+{
+    QJsonArray list;
+    for (const TextMark &mark : marks) {
+        if (!TextMark::isColour(mark.colour))
+            return false;
+        list.append(QJsonArray{mark.start, mark.end, mark.colour});
+    }
+    return m_handle.flag(QStringLiteral("setTextMarks"), QJsonArray{list});
+}
+
+bool EnginePageElement::scrollTextIntoView(int start, int end)
+{
+    return m_handle.flag(QStringLiteral("scrollTextIntoView"), QJsonArray{start, end});
+}
+
 int EnginePageElement::selectedIndex() const
 {
     return m_handle.number(QStringLiteral("selectedIndex"), -1);

@@ -22,6 +22,9 @@ public:
     int selectionEnd() const override;
     bool setSelectionRange(int start, int end) override;
     bool replaceRange(int start, int end, const QString &text) override;
+    QList<TextMark> textMarks() const override;
+    bool setTextMarks(const QList<TextMark> &marks) override;
+    bool scrollTextIntoView(int start, int end) override;
 
     int selectedIndex() const override;
     bool setSelectedIndex(int index) override;
@@ -33,6 +36,8 @@ public:
 
     bool focus() override;
     bool scrollIntoView() override;
+
+    const PageAgentHandle &handle() const { return m_handle; }
 
 private:
     // The caret and selection as [start, end], or nothing for an element without a caret.

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "browser/page/PageControlWrite.h"
+#include "browser/page/PageFocusedForm.h"
+
 #include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class PageElement;
 class PageWindow;
@@ -20,6 +25,14 @@ public:
     virtual QString url() = 0;
     // The element with the given id attribute, or null.
     virtual std::shared_ptr<PageElement> elementById(const QString &id) = 0;
+
+    // Forms in one step each way, however many controls they hold: the focused element with
+    // every control of its form (nothing when the document is gone), and a batch of changes to
+    // controls of this document, made in order as their setters would make them. The number
+    // of changes made is returned; those to elements of another document, of the wrong kind or
+    // no longer in the page are left out.
+    virtual std::optional<PageFocusedForm> focusedForm() = 0;
+    virtual int writeControls(const std::vector<PageControlWrite> &writes) = 0;
 
     // Runs a command on the document's selection; false when the command is not enabled or
     // its value is not understood, and then nothing changes.

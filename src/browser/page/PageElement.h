@@ -1,5 +1,8 @@
 #pragma once
 
+#include "browser/page/TextMark.h"
+
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -42,6 +45,14 @@ public:
     virtual bool replaceRange(int start, int end, const QString &text) = 0;
     // A range over the whole value of a text box or text area.
     std::shared_ptr<PageTextRange> createTextRange();
+    // Text boxes and text areas: the marks shown over the value, as TextMark::shown gives
+    // them. Setting replaces them all; a new value, by the program or the user, removes them.
+    // False, changing nothing, for other elements or a mark with a colour that is no colour.
+    virtual QList<TextMark> textMarks() const = 0;
+    virtual bool setTextMarks(const QList<TextMark> &marks) = 0;
+    // Scrolls the field so that characters [start, end) of its value are in sight, and the
+    // field into the page's view.
+    virtual bool scrollTextIntoView(int start, int end) = 0;
 
     // Selects: -1 when no option is selected; an index outside the options selects none.
     virtual int selectedIndex() const = 0;

@@ -118,5 +118,36 @@ bool PageTextRange::select()
 
 bool PageTextRange::scrollIntoView()
 {
-    return m_field && m_field->scrollIntoView();
+    keepInsideValue();
+    return m_field && m_field->scrollTextIntoView(m_start, m_end);
+}
+
+bool PageTextRange::queryCommandEnabled(const QString &command) const
+{
+    const bool known = command.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0 ||
+                       command.compare(QLatin1String("RemoveFormat"), Qt::CaseInsensitive) == 0;
+    return known && m_field && m_field->isTextField();
+}
+
+bool PageTextRange::execCommand(const QString &command, const QString &value)
+{
+    if (!queryCommandEnabled(command))
+        return false;
+    keepInsideValue();
+    QList<TextMark> marks = m_field->textMarks();
+    if (command.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0) {
+        if (!TextMark::isColour(value))
+            return false;
+        marks.append({m_start, m_end, value});
+        return m_field->setTextMarks(marks);
+    }
+    // RemoveFormat: what lies inside the range goes, what lies outside it stays.
+    QList<TextMark> kept;
+    for (const TextMark &mark : std::as_const(marks)) {
+        if (mark.start < m_start)
+            kept.append({mark.start, std::min(mark.end, m_start), mark.colour});
+        if (mark.end > m_end)
+            kept.append({std::max(mark.start, m_end), mark.end, mark.colour});
+    }
+    return m_field->setTextMarks(kept);
 }

@@ -32,7 +32,13 @@ public:
     void collapse(bool toStart = true);
 
     bool select();
+    // Brings the range's text into sight inside its field.
     bool scrollIntoView();
+
+    // Formatting of the range's characters: "BackColor" with a colour marks them, and
+    // "RemoveFormat" takes the marks off them (TextMark). Both are enabled on a text field.
+    bool queryCommandEnabled(const QString &command) const;
+    bool execCommand(const QString &command, const QString &value = QString());
 
 private:
     int fieldLength() const;

@@ -4,6 +4,7 @@
 #include "testkit/memorypage/MemoryElement.h"
 #include "testkit/memorypage/MemoryInnerText.h"
 #include "testkit/memorypage/MemoryPageFocus.h"
+#include "testkit/memorypage/MemoryVisibility.h"
 #include "testkit/memorypage/MemoryWindow.h"
 
 namespace {
@@ -15,6 +16,21 @@ void collectElements(const std::shared_ptr<MemoryElement> &element,
         if (auto childElement = std::dynamic_pointer_cast<MemoryElement>(child))
             collectElements(childElement, list);
     }
+}
+
+PageFormControl controlState(const std::shared_ptr<MemoryElement> &element)
+{
+    PageFormControl control;
+    control.element = element;
+    control.tagName = element->tagName();
+    control.type = element->inputType().toUpper();
+    control.name = element->name();
+    control.value = element->value();
+    control.vcardName = element->attribute(QStringLiteral("vcard_name"));
+    control.checked = element->checked();
+    control.selectedIndex = element->hasTag(QLatin1String("SELECT")) ? element->selectedIndex() : -1;
+    control.visible = MemoryVisibility::isVisible(*element);
+    return control;
 }
 }
 
@@ -52,6 +68,48 @@ QString MemoryDocument::url()
 std::shared_ptr<PageElement> MemoryDocument::elementById(const QString &id)
 {
     return findElementById(id);
+}
+
+std::optional<PageFocusedForm> MemoryDocument::focusedForm()
+{
+    const auto active = std::dynamic_pointer_cast<MemoryElement>(activeElement());
+    if (!active)
+        return std::nullopt;
+    PageFocusedForm form;
+    form.focused = controlState(active);
+    const auto owner = active->formOwner();
+    form.inForm = owner != nullptr;
+    if (owner) {
+        for (const auto &element : elements()) {
+            if (element->isListedControl() && element->formOwner() == owner)
+                form.controls.push_back(controlState(element));
+        }
+    }
+    return form;
+}
+
+int MemoryDocument::writeControls(const std::vector<PageControlWrite> &writes)
+{
+    int made = 0;
+    for (const PageControlWrite &write : writes) {
+        const auto element = std::dynamic_pointer_cast<MemoryElement>(write.element);
+        if (!element || element->document().get() != this)
+            continue;
+        bool done = false;
+        switch (write.kind) {
+        case PageControlWrite::Kind::Value:
+            done = element->setValue(write.value);
+            break;
+        case PageControlWrite::Kind::Checked:
+            done = element->setChecked(write.checked);
+            break;
+        case PageControlWrite::Kind::SelectedIndex:
+            done = element->setSelectedIndex(write.selectedIndex);
+            break;
+        }
+        made += done ? 1 : 0;
+    }
+    return made;
 }
 
 bool MemoryDocument::execCommand(const QString &command, bool, const QString &value)

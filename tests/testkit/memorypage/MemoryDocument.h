@@ -24,6 +24,8 @@ public:
     std::shared_ptr<PageWindow> parentWindow() override;
     QString url() override;
     std::shared_ptr<PageElement> elementById(const QString &id) override;
+    std::optional<PageFocusedForm> focusedForm() override;
+    int writeControls(const std::vector<PageControlWrite> &writes) override;
 
     bool execCommand(const QString &command, bool showUserInterface, const QString &value) override;
     bool queryCommandSupported(const QString &command) override;

@@ -135,7 +135,9 @@ bool MemoryElement::setValue(const QString &value)
     } else {
         return false;
     }
-    // A new text puts the caret at its end; the same text leaves the selection alone.
+    // A value set by the program takes the marks off; a new text puts the caret at its end,
+    // the same text leaves the selection alone.
+    m_marks.clear();
     if (newValue != m_value) {
         m_value = newValue;
         m_selectionStart = m_selectionEnd = fieldLength();
@@ -234,6 +236,28 @@ bool MemoryElement::focus()
 bool MemoryElement::scrollIntoView()
 {
     return document() != nullptr;
+}
+
+QList<TextMark> MemoryElement::textMarks() const
+{
+    return m_marks;
+}
+
+bool MemoryElement::setTextMarks(const QList<TextMark> &marks)
+{
+    if (!isTextField())
+        return false;
+    for (const TextMark &mark : marks) {
+        if (!TextMark::isColour(mark.colour))
+            return false;
+    }
+    m_marks = TextMark::shown(marks, fieldLength());
+    return true;
+}
+
+bool MemoryElement::scrollTextIntoView(int, int)
+{
+    return isTextField() && document() != nullptr;
 }
 
 std::shared_ptr<MemoryElement> MemoryElement::self()
@@ -386,6 +410,7 @@ void MemoryElement::spliceFieldValue(int start, int end, const QString &text)
 {
     m_value = m_value.left(start) + text + m_value.mid(end);
     m_selectionStart = m_selectionEnd = start + static_cast<int>(text.size());
+    m_marks.clear();
 }
 
 void MemoryElement::resetFieldValue()
@@ -395,6 +420,7 @@ void MemoryElement::resetFieldValue()
     else if (isInput() && MemoryInputType::valueMode(inputType()) == MemoryInputType::ValueMode::Value)
         m_value = MemoryInputType::sanitize(inputType(), attribute(QStringLiteral("value")));
     m_selectionStart = m_selectionEnd = 0;
+    m_marks.clear();
     if (isInput() && hasAttribute(QStringLiteral("checked")))
         setChecked(true);
 }

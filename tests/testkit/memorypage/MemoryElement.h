@@ -28,6 +28,9 @@ public:
     int selectionEnd() const override;
     bool setSelectionRange(int start, int end) override;
     bool replaceRange(int start, int end, const QString &text) override;
+    QList<TextMark> textMarks() const override;
+    bool setTextMarks(const QList<TextMark> &marks) override;
+    bool scrollTextIntoView(int start, int end) override;
     int selectedIndex() const override;
     bool setSelectedIndex(int index) override;
     bool checked() const override;
@@ -107,4 +110,5 @@ private:
     QString m_chosenFile;
     std::shared_ptr<MemoryDocument> m_contentDocument;
     QString m_alignment;
+    QList<TextMark> m_marks;
 };

@@ -48,6 +48,8 @@ public:
     std::shared_ptr<PageWindow> parentWindow() override { return m_page->parentWindow(); }
     QString url() override { return m_page->url(); }
     std::shared_ptr<PageElement> elementById(const QString &id) override { return m_page->elementById(id); }
+    std::optional<PageFocusedForm> focusedForm() override { return m_page->focusedForm(); }
+    int writeControls(const std::vector<PageControlWrite> &writes) override { return m_page->writeControls(writes); }
     bool execCommand(const QString &command, bool ui, const QString &value) override
     {
         return !missing(command) && m_page->execCommand(command, ui, value);

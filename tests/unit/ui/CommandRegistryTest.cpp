@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_Escape, Qt::NoModifier), CommandIds::Stop);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F5, Qt::NoModifier), CommandIds::Refresh);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F2, Qt::NoModifier), CommandIds::FocusPage);
-        QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F8, Qt::NoModifier), CommandIds::FocusPage);
+        QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F8, Qt::NoModifier), CommandIds::FullScreen);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F1, Qt::NoModifier), CommandIds::Favorites);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_F1, Qt::ControlModifier), CommandIds::SpellCheck);
         QCOMPARE(MainWindowKeys::commandForKey(Qt::Key_N, Qt::ControlModifier), CommandIds::NewTab);

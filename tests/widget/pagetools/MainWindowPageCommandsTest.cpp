@@ -16,6 +16,7 @@
 #include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
 #include "ui/PopupMenuStandard.h"
+#include "ui/WindowChrome.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -52,7 +53,7 @@ struct Window
     bool trigger(const QString &id) { return window.commands().trigger(id); }
     QMenu *menu(const QString &title) const
     {
-        for (QAction *action : window.menuBar()->actions()) {
+        for (QAction *action : window.chrome().ToolBarMain()->actions()) {
             if (action->menu() && action->text() == title)
                 return action->menu();
         }

@@ -1,5 +1,6 @@
 #include "browser/TKestrelWB.h"
 #include "browser/TfrmKestrelBrowser.h"
+#include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
 #include "shell/Workspace.h"
 #include "testkit/FakeControl.h"
@@ -71,8 +72,8 @@ private slots:
         QCOMPARE(w.window.pos(), QPoint(0, 0));
         QCOMPARE(w.window.size(), eightyPercentOfTheScreen());
         QVERIFY(!w.window.isMaximized());
-        QCOMPARE(w.window.searchWidth(), 165);
-        QCOMPARE(w.window.quoteWidth(), 101);
+        QCOMPARE(w.window.search().bars().searchWidth(), 165);
+        QCOMPARE(w.window.search().bars().quoteWidth(), 101);
         QCOMPARE(m_store.readString(QStringLiteral("Microsoft\\Internet Explorer\\Main"),
                                     QStringLiteral("Display Inline Images")),
                  QStringLiteral("yes"));
@@ -104,11 +105,11 @@ private slots:
         Window w;
         QCOMPARE(w.window.geometry().size(), QSize(500, 400));
         QCOMPARE(w.window.pos(), QPoint(20, 30));
-        QCOMPARE(w.window.searchWidth(), 165);
-        QCOMPARE(w.window.quoteWidth(), 140);
+        QCOMPARE(w.window.search().bars().searchWidth(), 165);
+        QCOMPARE(w.window.search().bars().quoteWidth(), 140);
         QCOMPARE(w.window.typedUrls(), QStringList{QStringLiteral("http://a/")});
-        QCOMPARE(w.window.searchTerms(), (QStringList{QStringLiteral("kestrel"), QStringLiteral("falcon")}));
-        QVERIFY(w.window.financeSearchTerms().isEmpty());
+        QCOMPARE(SearchBars::history(w.window.search().bars().cbHTMLSearch()), (QStringList{QStringLiteral("kestrel"), QStringLiteral("falcon")}));
+        QVERIFY(SearchBars::history(w.window.search().bars().cbFinanceSearch()).isEmpty());
         QCOMPARE(m_store.readString(Main, QStringLiteral("UniqueID")), QStringLiteral("12345"));
         QCOMPARE(m_store.readString(QStringLiteral("Microsoft\\Internet Explorer\\Main"),
                                     QStringLiteral("Display Inline Images")),

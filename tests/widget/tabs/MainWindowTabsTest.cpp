@@ -4,7 +4,9 @@
 #include "testkit/FakeControl.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
+#include "ui/ButtonBar.h"
 #include "ui/CommandIds.h"
+#include "ui/WindowChrome.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -20,9 +22,9 @@ QStringList captions(const QList<QAction *> &actions)
     return texts;
 }
 
-QMenu *menuNamed(QMainWindow &window, const QString &title)
+QMenu *menuNamed(TfrmKestrelBrowser &window, const QString &title)
 {
-    for (QAction *action : window.menuBar()->actions()) {
+    for (QAction *action : window.chrome().ToolBarMain()->actions()) {
         if (action->text() == title)
             return action->menu();
     }
@@ -54,18 +56,19 @@ private slots:
         QVERIFY(file);
         QCOMPARE(captions(file->actions()),
                  (QStringList{QStringLiteral("&New"), QStringLiteral("&Open"), QStringLiteral("&Save As"),
-                              QStringLiteral("View Web Page As Text"), QString(), QStringLiteral("Proper&ties"),
-                              QStringLiteral("Page Set&up"), QStringLiteral("&Print"), QString(),
-                              QStringLiteral("&Close Page"), QString(), QStringLiteral("E&xit")}));
+                              QStringLiteral("&Close Page"), QString(), QStringLiteral("View Web Page As Text"),
+                              QStringLiteral("Proper&ties"), QStringLiteral("Page Set&up"), QStringLiteral("&Print"),
+                              QString(), QStringLiteral("E&xit")}));
         QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
         QMenu *view = menuNamed(*window, QStringLiteral("&View"));
         QCOMPARE(captions(view->actions()),
-                 (QStringList{QStringLiteral("&Browser Tabs"), QString(), QStringLiteral("&Refresh"),
-                              QStringLiteral("&Stop"), QString(), QStringLiteral("Sour&ce"),
-                              QStringLiteral("&Internet Options...")}));
-        QCOMPARE(captions(view->actions().first()->menu()->actions()),
+                 (QStringList{QStringLiteral("&Toolbars"), QStringLiteral("&Browser Tabs"),
+                              QStringLiteral("&Window Size"), QString(), QStringLiteral("F&ullscreen"),
+                              QStringLiteral("Sour&ce"), QString(), QStringLiteral("&Refresh"), QStringLiteral("&Stop"),
+                              QString(), QStringLiteral("&Internet Options...")}));
+        QCOMPARE(captions(view->actions()[1]->menu()->actions()),
                  (QStringList{QStringLiteral("&Single Line"), QStringLiteral("&Multi Line"), QString(),
                               QStringLiteral("&Top"), QStringLiteral("&Bottom"), QStringLiteral("&Left"),
                               QStringLiteral("&Right")}));
@@ -73,22 +76,23 @@ private slots:
         QCOMPARE(captions(go->actions()),
                  (QStringList{QStringLiteral("&Back"), QStringLiteral("&Forward"), QString(),
                               QStringLiteral("&Home Page"), QString(), QStringLiteral("&My Computer"),
-                              QStringLiteral("&Desktop"), QStringLiteral("&Start Menu"), QString(),
+                              QStringLiteral("&Desktop"), QStringLiteral("&Start Menu"),
                               QStringLiteral("B&rowse For Folder...")}));
         QVERIFY(!go->actions()[0]->isEnabled());
         QVERIFY(!go->actions()[1]->isEnabled());
         QVERIFY(menuNamed(*window, QStringLiteral("&Tabs")));
 
-        QToolBar *buttons = window->tabbedBrowser().ToolBar2();
+        QToolBar *buttons = window->chrome().ToolBar2();
         QStringList hints;
         for (QAction *action : buttons->actions())
             hints << (action->isSeparator() ? QString() : action->toolTip());
         QCOMPARE(hints, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
                                      QStringLiteral("Refresh"), QStringLiteral("Home"), QString(),
+                                     QStringLiteral("Print"), QStringLiteral("Fullscreen View"), QString(),
                                      QStringLiteral("New Tab"), QStringLiteral("Move Active Tab Up"),
                                      QStringLiteral("Move Active Tab Down"), QStringLiteral("Previous Tab"),
                                      QStringLiteral("Next Tab"), QStringLiteral("Remove Active Tab")}));
-        QCOMPARE(buttons->actions()[6]->text(), QStringLiteral("New Tab"));
+        QCOMPARE(buttons->actions()[9]->text(), QStringLiteral("New Tab"));
         QCOMPARE(buttons->actions().last()->text(), QStringLiteral("Close Tab"));
     }
 
@@ -106,9 +110,10 @@ private slots:
         QCOMPARE(fake->stopCalls, 1);
         QTest::keyClick(page, Qt::Key_F5, Qt::ShiftModifier);
         QCOMPARE(fake->refreshCalls, 1);
-        const int focused = fake->focusCalls;
         QTest::keyClick(page, Qt::Key_F8);
-        QCOMPARE(fake->focusCalls, focused + 1);
+        QVERIFY(window->chrome().isFullScreen());
+        QTest::keyClick(page, Qt::Key_F8);
+        QVERIFY(!window->chrome().isFullScreen());
         QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(fake->navigations.last(), QUrl::fromUserInput(view->Homepage()));
         QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);

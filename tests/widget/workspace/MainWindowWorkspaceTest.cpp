@@ -10,6 +10,7 @@
 #include "shell/Workspace.h"
 #include "testkit/FakeControl.h"
 #include "testkit/TestRegistry.h"
+#include "ui/WindowChrome.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -45,7 +46,7 @@ struct Window
     }
     QAction *menuEntry(const QString &menu, const QString &entry) const
     {
-        for (QAction *top : window.menuBar()->actions()) {
+        for (QAction *top : window.chrome().ToolBarMain()->actions()) {
             if (top->text() != menu || !top->menu())
                 continue;
             for (QAction *action : top->menu()->actions()) {
