@@ -35,8 +35,6 @@ void CheckDefaultBrowser()
 }
 // Creates the favorites drop-down window, shown and hidden for the whole run.
 void CreateFavoritesWindow() {}
-// Creates the translation window, shown and hidden for the whole run.
-void CreateTranslateWindow() {}
 }
 
 int main(int argc, char **argv)
@@ -96,7 +94,6 @@ int main(int argc, char **argv)
     TfrmKestrelBrowser window;
     window.setCommandLineAddress(address);
     CreateFavoritesWindow();
-    CreateTranslateWindow();
 
     QObject::connect(&server, &InstanceServer::addressReceived, &window, &TfrmKestrelBrowser::WMCopyData);
     QObject::connect(&server, &InstanceServer::showRequested, &window, &TfrmKestrelBrowser::ShowInstanceRequest);

@@ -9,6 +9,7 @@
 #include "favorites/FavoritesAndGroups.h"
 #include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
+#include "pagetools/TfrmTranslate.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
 #include "spell/SpellCheckTool.h"
@@ -49,6 +50,9 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
         m_commands, m_prompter, DataFolder::path(), this, [this] { return GetActiveDocument(); },
         [this](const QString &address) { AddBrowserTab(address); }, [this] { m_typingAids.LoadTypingAids(); },
         HunspellDictionary::systemFolders()});
+    m_translate = std::make_unique<TfrmTranslate>(
+        m_commands, [this] { return m_addressBar->text(); },
+        [this](const QString &address) { NavigateActiveBrowser(address); }, this);
     CreateWindowChrome();
     FormCreate();
 }

@@ -34,6 +34,7 @@ class PageKeyFilter;
 class SpellCheckTool;
 class PersonalInfoFill;
 class TKestrelWB;
+class TfrmTranslate;
 class TabbedBrowser;
 class WindowChrome;
 
@@ -197,6 +198,7 @@ private:
     std::unique_ptr<KestrelOptions> m_options;
 
     std::unique_ptr<FavoritesAndGroups> m_favorites;
+    std::unique_ptr<TfrmTranslate> m_translate;
     std::unique_ptr<SponsorChannel> m_sponsor;
     std::unique_ptr<InPageTypingAids> m_inPageAids;
     std::unique_ptr<PageFieldEdits> m_fieldEdits;
