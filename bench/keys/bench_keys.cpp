@@ -110,8 +110,7 @@ int main(int argc, char **argv)
     CommandRegistry commands;
     const auto nothing = [] {};
     PageKeyFilter filter(aids, commands,
-                         PageKeyFilter::Operations{[&view] { return &view; }, [] { return QString(); }, nothing,
-                                                   nothing});
+                         PageKeyFilter::Operations{[&view] { return &view; }, [] { return QString(); }, nothing});
     PageFieldEdits edits(aids, [&view](BrowserControl *asking) { return asking == view.control() && !view.Busy(); });
 
     const auto area = view.Document()->elementById(QStringLiteral("area"));

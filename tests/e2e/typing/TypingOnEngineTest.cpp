@@ -259,7 +259,7 @@ private slots:
         CommandRegistry commands;
         PageKeyFilter filter(*m_aids, commands,
                              PageKeyFilter::Operations{[this] { return m_fixture.view(); }, [] { return QString(); },
-                                                       [] {}, [] {}});
+                                                       [] {}});
         qApp->installEventFilter(&filter);
         QGuiApplication::clipboard()->setText(u"what the user copied"_s);
         const auto area = fieldIn(m_top, u"area"_s);
