@@ -56,7 +56,7 @@ private slots:
     {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("address");
-        QTest::newRow("default") << QString() << "https://www.kestrelbrowser.com/multisearch/update.txt";
+        QTest::newRow("default") << QString() << "https://www.kestrelbrowser.org/multisearch/update.txt";
         QTest::newRow("host and port") << "http://127.0.0.1:8080" << "http://127.0.0.1:8080/multisearch/update.txt";
         QTest::newRow("host alone") << "updates.example.org" << "https://updates.example.org/multisearch/update.txt";
         QTest::newRow("trailing slash") << "http://u.example/" << "http://u.example/multisearch/update.txt";

@@ -341,7 +341,8 @@ private slots:
         QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(2, 2));
         const QPoint onMenuRow(w.bands().width() - 5, 5);
         QTest::mouseRelease(grip, Qt::LeftButton, {}, grip->mapFrom(&w.bands(), onMenuRow));
-        QCOMPARE(w.bandOrder(), (QStringList{u"Menu"_s, u"Animate"_s, u"Address"_s, u"Toolbar"_s, u"KestrelTools"_s}));
+        QCOMPARE(w.bandOrder(), (QStringList{u"Menu"_s, u"Animate"_s, u"Address"_s, u"Toolbar"_s, u"KestrelTools"_s,
+                                             u"QuickSearch"_s, u"QuickQuote"_s}));
         QVERIFY(!w.band(u"Address"_s).breakBefore);
     }
 

@@ -9,9 +9,10 @@
 #include "testkit/memorypage/MemoryPageFixture.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
+#include "ui/WindowChrome.h"
 
 #include <QFile>
-#include <QMenuBar>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -50,11 +51,7 @@ private slots:
         QTest::keyClick(control->widget(), Qt::Key_Insert);
         QCOMPARE(page->elementById(u"first"_s)->value(), u"John"_s);
 
-        QMenu *file = nullptr;
-        for (QAction *action : window.menuBar()->actions()) {
-            if (action->menu() && action->text() == u"&File"_s)
-                file = action->menu();
-        }
+        QMenu *file = window.chrome().menu(u"&File"_s);
         QVERIFY(file);
         const auto enabled = [&window](const QString &id) { return window.commands().find(id)->isEnabled(); };
         emit file->aboutToShow();

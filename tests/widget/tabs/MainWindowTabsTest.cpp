@@ -57,9 +57,10 @@ private slots:
         QVERIFY(file);
         QCOMPARE(captions(file->actions()),
                  (QStringList{QStringLiteral("&New"), QStringLiteral("&Open"), QStringLiteral("&Save As"),
-                              QStringLiteral("&Close Page"), QString(), QStringLiteral("View Web Page As Text"),
-                              QStringLiteral("Proper&ties"), QStringLiteral("Page Set&up"), QStringLiteral("&Print"),
-                              QString(), QStringLiteral("E&xit")}));
+                              QStringLiteral("Form Data"), QStringLiteral("&Close Page"), QString(),
+                              QStringLiteral("View Web Page As Text"), QStringLiteral("Proper&ties"),
+                              QStringLiteral("Page Set&up"), QStringLiteral("&Print"), QString(),
+                              QStringLiteral("Update Search &List"), QString(), QStringLiteral("E&xit")}));
         QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
@@ -104,6 +105,7 @@ private slots:
         TKestrelWB *view = window->GetActiveBrowser();
         auto *fake = static_cast<FakeControl *>(view->control());
         QWidget *page = fake->widget();
+        fake->loadPage(QUrl(QStringLiteral("http://a.test/")), QStringLiteral("A"));
 
         QTest::keyClick(page, Qt::Key_F5);
         QCOMPARE(fake->refreshCalls, 1);
