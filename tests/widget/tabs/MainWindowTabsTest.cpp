@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(captions(view->actions()),
                  (QStringList{QStringLiteral("&Toolbars"), QStringLiteral("&Browser Tabs"),
                               QStringLiteral("&Window Size"), QString(), QStringLiteral("F&ullscreen"),
-                              QStringLiteral("Sour&ce"), QString(), QStringLiteral("&Refresh"), QStringLiteral("&Stop"),
+                              QStringLiteral("&Favorites"), QStringLiteral("Sour&ce"), QString(), QStringLiteral("&Refresh"), QStringLiteral("&Stop"),
                               QString(), QStringLiteral("&Internet Options...")}));
         QCOMPARE(captions(view->actions()[1]->menu()->actions()),
                  (QStringList{QStringLiteral("&Single Line"), QStringLiteral("&Multi Line"), QString(),
@@ -90,11 +90,13 @@ private slots:
             hints << (action->isSeparator() ? QString() : action->toolTip());
         QCOMPARE(hints, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
                                      QStringLiteral("Refresh"), QStringLiteral("Home"), QString(),
-                                     QStringLiteral("Print"), QStringLiteral("Fullscreen View"), QString(),
+                                     QStringLiteral("Search"), QStringLiteral("Favorties"), QStringLiteral("Mail"),
+                                     QStringLiteral("Print"), QStringLiteral("Spell Check"),
+                                     QStringLiteral("Fullscreen View"), QString(),
                                      QStringLiteral("New Tab"), QStringLiteral("Move Active Tab Up"),
                                      QStringLiteral("Move Active Tab Down"), QStringLiteral("Previous Tab"),
                                      QStringLiteral("Next Tab"), QStringLiteral("Remove Active Tab")}));
-        QCOMPARE(buttons->actions()[9]->text(), QStringLiteral("New Tab"));
+        QCOMPARE(buttons->actions()[13]->text(), QStringLiteral("New Tab"));
         QCOMPARE(buttons->actions().last()->text(), QStringLiteral("Close Tab"));
     }
 
