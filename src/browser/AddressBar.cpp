@@ -82,14 +82,9 @@ void AddressBar::writeTypedUrls()
 
 bool AddressBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // The clipboard keys belong to the box, not to a window command with the same shortcut.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (EditClipboardKeys::isClipboardKey(key->key(), key->modifiers())) {
-            event->accept();
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyPress) {
+    if (EditClipboardKeys::claimShortcut(event))
+        return true;
+    if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         cboURLAddressKeyDown(key->key(), key->modifiers());
         return discardsCharacter(*key);

@@ -200,14 +200,9 @@ bool SearchBars::eventFilter(QObject *watched, QEvent *event)
     QComboBox *box = boxOf(watched);
     if (!box)
         return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        // The clipboard keys belong to the box, not to a window command with the same key.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (EditClipboardKeys::isClipboardKey(key->key(), key->modifiers())) {
-            event->accept();
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyPress) {
+    if (EditClipboardKeys::claimShortcut(event))
+        return true;
+    if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         queryBoxKeyDown(box, key->key(), key->modifiers());
         return EditClipboardKeys::discardsCharacter(*key, box->lineEdit());

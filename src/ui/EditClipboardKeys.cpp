@@ -30,6 +30,17 @@ void apply(QLineEdit *edit, int key)
     }
 }
 
+bool claimShortcut(QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (!isClipboardKey(key->key(), key->modifiers()))
+        return false;
+    event->accept();
+    return true;
+}
+
 bool discardsCharacter(const QKeyEvent &event, QWidget *box)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
