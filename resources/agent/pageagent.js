@@ -277,8 +277,10 @@
     // editable: the document is in design mode for that one call only, the selection kept.
     function onSelection(command, run) {
         const selection = getSelection();
+        const active = document.activeElement;
+        // Text fields hold plain text: they are left as the engine has them.
         if (!FORMATTING.has(String(command).toLowerCase()) || document.designMode === 'on' || !selection
-            || !selection.rangeCount)
+            || !selection.rangeCount || (active && takesText(active)))
             return run();
         const container = selection.getRangeAt(0).commonAncestorContainer;
         const element = container.nodeType === Node.ELEMENT_NODE ? container : container.parentElement;

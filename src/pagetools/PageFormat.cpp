@@ -202,8 +202,12 @@ void PageFormat::selectedFontName()
     const std::shared_ptr<PageDocument> document = m_page.activeDocument();
     if (!document)
         return;
+    // The engine reports the font-family list of the selection; the dialog starts at its first face.
+    QString family = document->queryCommandValue(QStringLiteral("FontName")).section(QLatin1Char(','), 0, 0).trimmed();
+    if (family.size() >= 2 && (family.startsWith(QLatin1Char('"')) || family.startsWith(QLatin1Char('\''))))
+        family = family.mid(1, family.size() - 2);
     QFont preset;
-    preset.setFamily(document->queryCommandValue(QStringLiteral("FontName")));
+    preset.setFamily(family);
     const std::optional<QFont> chosen = m_prompter.font(preset);
     if (chosen && !chosen->family().isEmpty())
         document->execCommand(QStringLiteral("FontName"), false, chosen->family());
