@@ -263,17 +263,59 @@
         return {copy: selected, cut: selected && editable, paste: editable};
     }
 
+    // Formatting commands the engine applies only to editable content.
+    const FORMATTING = new Set(['backcolor', 'forecolor', 'fontname', 'fontsize', 'bold', 'italic', 'underline',
+        'justifyleft', 'justifycenter', 'justifyright']);
+
+    function selectRanges(selection, ranges) {
+        selection.removeAllRanges();
+        for (const range of ranges)
+            selection.addRange(range);
+    }
+
+    // Runs a formatting command (or its query) on a selection in content that is not
+    // editable: the document is in design mode for that one call only, the selection kept.
+    function onSelection(command, run) {
+        const selection = getSelection();
+        const active = document.activeElement;
+        // Text fields hold plain text: they are left as the engine has them.
+        if (!FORMATTING.has(String(command).toLowerCase()) || document.designMode === 'on' || !selection
+            || !selection.rangeCount || (active && takesText(active)))
+            return run();
+        const container = selection.getRangeAt(0).commonAncestorContainer;
+        const element = container.nodeType === Node.ELEMENT_NODE ? container : container.parentElement;
+        if (element && element.isContentEditable)
+            return run();
+        const ranges = [];
+        for (let i = 0; i < selection.rangeCount; ++i)
+            ranges.push(selection.getRangeAt(i).cloneRange());
+        document.designMode = 'on';
+        let after = ranges;
+        try {
+            selectRanges(selection, ranges);
+            const result = run();
+            if (selection.rangeCount)
+                after = [selection.getRangeAt(0).cloneRange()];
+            return result;
+        } finally {
+            document.designMode = 'off';
+            selectRanges(selection, after);
+        }
+    }
+
     // What a document can do: named by frame number and document id.
     const documentOps = newOps({
         activeElement: (frame) => elementRef(document.activeElement || document.body, frame),
         url: () => document.URL,
         elementById: (frame, id) => elementRef(document.getElementById(String(id)), frame),
         execCommand: (frame, command, showUi, value) =>
-            document.execCommand(String(command), !!showUi, String(value)),
+            onSelection(command, () => document.execCommand(String(command), !!showUi, String(value))),
         queryCommandSupported: (frame, command) => document.queryCommandSupported(String(command)),
-        queryCommandEnabled: (frame, command) => document.queryCommandEnabled(String(command)),
-        queryCommandState: (frame, command) => document.queryCommandState(String(command)),
-        queryCommandValue: (frame, command) => String(document.queryCommandValue(String(command))),
+        queryCommandEnabled: (frame, command) =>
+            onSelection(command, () => document.queryCommandEnabled(String(command))),
+        queryCommandState: (frame, command) => onSelection(command, () => document.queryCommandState(String(command))),
+        queryCommandValue: (frame, command) =>
+            onSelection(command, () => String(document.queryCommandValue(String(command)))),
         clipboardState: () => clipboardState(),
         insertText: (frame, text) =>
             clipboardState().paste && document.execCommand('insertText', false, String(text)),

@@ -1,6 +1,7 @@
 #include "browser/TfrmKestrelBrowser.h"
 
 #include "browser/AddressBar.h"
+#include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
 #include "browser/TfrmNewWindow.h"
 #include "browser/engine/PageCallGate.h"
@@ -9,6 +10,7 @@
 #include "favorites/FavoritesAndGroups.h"
 #include "formdata/FormDataCommands.h"
 #include "pagetools/PageCommands.h"
+#include "pagetools/PageFormat.h"
 #include "pagetools/TfrmTranslate.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
@@ -53,6 +55,12 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
     m_translate = std::make_unique<TfrmTranslate>(
         m_commands, [this] { return m_addressBar->text(); },
         [this](const QString &address) { NavigateActiveBrowser(address); }, this);
+    m_pageFormat = std::make_unique<PageFormat>(
+        m_commands, m_prompter,
+        PageFormat::Page{[this] { return GetActiveDocument(); }, [this](CommandTarget::Group group, int id, int option) {
+            TKestrelWB *browser = GetActiveBrowser();
+            return browser ? browser->ExecCommandTarget(group, id, option, m_prompter) : QVariant();
+        }});
     CreateWindowChrome();
     FormCreate();
 }

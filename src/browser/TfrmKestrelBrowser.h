@@ -23,6 +23,7 @@ class FavoritesAndGroups;
 class BrowserControl;
 class FormDataCommands;
 class PageCommands;
+class PageFormat;
 class PageDocument;
 class PopupMenuStandard;
 class SponsorChannel;
@@ -193,6 +194,7 @@ private:
     std::unique_ptr<TabbedBrowser> m_tabbed;
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
+    std::unique_ptr<PageFormat> m_pageFormat;
     std::unique_ptr<WindowChrome> m_chrome;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
     std::unique_ptr<KestrelOptions> m_options;

@@ -67,7 +67,8 @@ private slots:
         QMenu *view = menuNamed(*window, QStringLiteral("&View"));
         QCOMPARE(captions(view->actions()),
                  (QStringList{QStringLiteral("&Toolbars"), QStringLiteral("&Browser Tabs"),
-                              QStringLiteral("&Window Size"), QString(), QStringLiteral("F&ullscreen"),
+                              QStringLiteral("&Window Size"), QStringLiteral("&Page Format"), QString(),
+                              QStringLiteral("F&ullscreen"),
                               QStringLiteral("&Favorites"), QStringLiteral("Sour&ce"), QString(), QStringLiteral("&Refresh"), QStringLiteral("&Stop"),
                               QString(), QStringLiteral("&Internet Options...")}));
         QCOMPARE(captions(view->actions()[1]->menu()->actions()),

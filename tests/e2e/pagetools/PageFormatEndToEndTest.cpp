@@ -1,0 +1,135 @@
+#include "browser/TKestrelWB.h"
+#include "browser/TfrmKestrelBrowser.h"
+#include "browser/engine/EnginePage.h"
+#include "browser/engine/WebEngineControl.h"
+#include "browser/page/PageDocument.h"
+#include "pagetools/PageFormat.h"
+#include "testkit/LoopbackServer.h"
+#include "testkit/ScriptedPrompter.h"
+#include "testkit/TestRegistry.h"
+#include "testkit/WaitUntil.h"
+#include "ui/CommandRegistry.h"
+
+#include <QMenu>
+#include <QTest>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int Timeout = 20000;
+
+QAction *entryOf(QMenu *menu, const QString &caption)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == caption)
+            return action;
+        if (action->menu()) {
+            if (QAction *inner = entryOf(action->menu(), caption))
+                return inner;
+        }
+    }
+    return nullptr;
+}
+
+// Selects the words of #chosen, in a page with nothing editable.
+const QString SelectScript = uR"((function () {
+    var range = document.createRange();
+    range.selectNodeContents(document.getElementById('chosen'));
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+    return String(getSelection());
+})())"_s;
+
+// How the chosen words are shown now, whether the page is still not editable, and what is selected.
+const QString StyleScript = uR"((function () {
+    var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    var node;
+    while ((node = walker.nextNode()) && node.data !== 'chosen words') {}
+    if (!node)
+        return [];
+    // A background is not inherited: take the nearest one painted behind the words.
+    var background = 'none';
+    for (var element = node.parentElement; element && background === 'none'; element = element.parentElement) {
+        var colour = getComputedStyle(element).backgroundColor;
+        if (colour !== 'rgba(0, 0, 0, 0)')
+            background = colour;
+    }
+    return [getComputedStyle(node.parentElement).fontWeight, background, document.designMode,
+            String(getSelection())];
+})())"_s;
+}
+
+// The selection commands of the page format menu on the real engine, on a page the user cannot edit.
+class PageFormatEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_server;
+
+    QVariant runPageScript(TKestrelWB *view, const QString &script)
+    {
+        auto *control = qobject_cast<WebEngineControl *>(view->control());
+        auto result = std::make_shared<std::optional<QVariant>>();
+        control->page()->runJavaScript(script, 0, [result](const QVariant &value) { *result = value; });
+        return waitUntil([result] { return result->has_value(); }, Timeout) ? result->value() : QVariant();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.isListening());
+        m_server.serve(u"/plain.html"_s, "<!DOCTYPE html><html><body><p>before "
+                                         "<span id=\"chosen\">chosen words</span> after</p></body></html>");
+    }
+
+    void boldAndBackgroundColourRestyleTheSelection()
+    {
+        TfrmKestrelBrowser window;
+        window.resize(900, 700);
+        window.show();
+        window.AddBrowserTab(m_server.url(u"/plain.html"_s).toString());
+        TKestrelWB *view = window.GetActiveBrowser();
+        QVERIFY(view);
+        QVERIFY(waitUntil([&] {
+            const auto document = window.GetActiveDocument();
+            return !view->Busy() && document && document->bodyInnerText().contains(u"chosen words"_s);
+        }, Timeout));
+        QCOMPARE(runPageScript(view, SelectScript).toString(), u"chosen words"_s);
+
+        CommandRegistry commands;
+        ScriptedPrompter prompter;
+        PageFormat format(commands, prompter,
+                          PageFormat::Page{[&] { return window.GetActiveDocument(); },
+                                           [&](CommandTarget::Group group, int id, int option) {
+                                               return view->ExecCommandTarget(group, id, option, prompter);
+                                           }});
+        QMenu &menu = format.PopupMenuPageFormat();
+        format.PopupMenuPageFormatPopup();
+        QAction *bold = entryOf(&menu, u"&Bold"_s);
+        QAction *background = entryOf(&menu, u"&Selection Background Color"_s);
+        QVERIFY(bold && background);
+        QVERIFY(background->isEnabled());
+        QAction *styleMenu = entryOf(&menu, u"Selected Font St&yle"_s);
+        QVERIFY(styleMenu && styleMenu->isEnabled());
+        QVERIFY(!bold->isChecked());
+
+        bold->trigger();
+        prompter.queueColour(QColor(0x12, 0xAB, 0xEF));
+        background->trigger();
+
+        const QVariantList style = runPageScript(view, StyleScript).toList();
+        QCOMPARE(style.size(), 4);
+        QCOMPARE(style.at(0).toString(), u"700"_s);
+        QCOMPARE(style.at(1).toString(), u"rgb(18, 171, 239)"_s);
+        QCOMPARE(style.at(2).toString(), u"off"_s);
+        QCOMPARE(style.at(3).toString(), u"chosen words"_s);
+
+        // The menu now shows the selection as bold.
+        format.PopupMenuPageFormatPopup();
+        QVERIFY(bold->isChecked());
+    }
+};
+
+KESTREL_TEST(PageFormatEndToEndTest)
+#include "PageFormatEndToEndTest.moc"
