@@ -3,6 +3,7 @@
 // 1,000-entry branch (listed, added and painted), against a bare baseline in the same run: the
 // same folder read with QDir and its names put into a plain QTreeWidget. Prints one line per
 // figure.
+#include "../BenchKit.h"
 #include "favorites/FavoritesTree.h"
 #include "favorites/TfrmFavorites.h"
 #include "shell/TextFile.h"
@@ -38,25 +39,6 @@ void makeFavorites(const QString &root)
                                      QStringLiteral("Shortcut.url"),
                                  lines);
     }
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Work>
-double medianMs(Work work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(times);
 }
 
 // The baseline: names straight from the folder into a tree, nothing filtered or sorted by us.
@@ -95,24 +77,24 @@ int main(int argc, char **argv)
     bare.resize(380, 560);
     bare.show();
 
-    const double topLevel = medianMs([&] {
+    const double topLevel = BenchKit::medianMs(Runs, [&] {
         dropDown.hide();
         dropDown.dropDownUnder(QRect(0, 0, 60, 24));
         dropDown.repaint();
     });
-    const double bareTopLevel = medianMs([&] {
+    const double bareTopLevel = BenchKit::medianMs(Runs, [&] {
         bare.clear();
         bareFill(bare, root, nullptr);
         bare.repaint();
     });
-    const double branch = medianMs([&] {
+    const double branch = BenchKit::medianMs(Runs, [&] {
         tree->mapFirstLevel();
         QTreeWidgetItem *big = tree->topLevelItem(0);
         tree->nodeClicked(big);
         tree->scrollToItem(big->child(BigBranch - 1));
         dropDown.repaint();
     });
-    const double bareBranch = medianMs([&] {
+    const double bareBranch = BenchKit::medianMs(Runs, [&] {
         bare.clear();
         bareFill(bare, root, nullptr);
         QTreeWidgetItem *big = bare.topLevelItem(0);

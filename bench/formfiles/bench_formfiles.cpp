@@ -4,6 +4,8 @@
 // run, reads the same form one field at a time (form item, name and value calls), as a
 // per-field implementation would. Prints the median time of each, the ratio, and how many
 // distinct gauge positions each command showed.
+#include "../BenchKit.h"
+#include "../BenchPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
@@ -25,6 +27,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using BenchKit::median;
 
 namespace {
 constexpr int Fields = 2000;
@@ -55,12 +59,6 @@ QByteArray page()
     return html + "</form></body></html>";
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
 // Reads every field of the form one call at a time: the per-field way.
 int readFieldByField(PageDocument &document)
 {
@@ -86,10 +84,7 @@ int main(int argc, char **argv)
     view.resize(800, 600);
     view.show();
     auto *control = qobject_cast<WebEngineControl *>(view.control());
-    bool loaded = false;
-    QObject::connect(control->page(), &QWebEnginePage::loadFinished, [&loaded] { loaded = true; });
-    view.Navigate(server.url(QStringLiteral("/form.html")).toString());
-    if (!waitUntil([&loaded] { return loaded; }) || !waitUntil([&view] { return !view.Busy(); })) {
+    if (!BenchKit::loadInView(view, server.url(QStringLiteral("/form.html")))) {
         std::fprintf(stderr, "formfiles: the page did not load\n");
         return 1;
     }

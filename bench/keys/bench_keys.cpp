@@ -2,6 +2,8 @@
 // widget 8 ms apart, first with no key filter and then with the typing aids' filter and field answers on,
 // in the same run. Prints the median host time per key for both and the added time, and the
 // time from a space key to the expanded text being in the field.
+#include "../BenchKit.h"
+#include "../BenchPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
@@ -27,6 +29,8 @@
 #include <cstdio>
 #include <vector>
 
+using BenchKit::median;
+
 namespace {
 constexpr int Characters = 2000;
 constexpr int PauseMs = 8;
@@ -38,12 +42,6 @@ const QByteArray Page = "<!DOCTYPE html><html><head><title>0</title></head><body
                         "document.getElementById('area').addEventListener('input', (e) => {"
                         "  if (!e.isTrusted) document.title = String(++applied); });"
                         "</script></body></html>";
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 QString paragraph()
 {
@@ -97,10 +95,7 @@ int main(int argc, char **argv)
     view.resize(800, 600);
     view.show();
     auto *control = qobject_cast<WebEngineControl *>(view.control());
-    bool loaded = false;
-    QObject::connect(control->page(), &QWebEnginePage::loadFinished, [&loaded] { loaded = true; });
-    view.Navigate(server.url(QStringLiteral("/keys.html")).toString());
-    if (!waitUntil([&loaded] { return loaded; }) || !waitUntil([&view] { return !view.Busy(); })) {
+    if (!BenchKit::loadInView(view, server.url(QStringLiteral("/keys.html")))) {
         std::fprintf(stderr, "keys: the page did not load\n");
         return 1;
     }

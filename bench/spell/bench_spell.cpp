@@ -3,6 +3,8 @@
 // same words split at blanks, in the same run. Real page: from "Spell Check" on a 10,000-word
 // text area to the check dialog showing its first word (field read, dictionary loaded, word
 // marked in the page), against a bare read of the field's value.
+#include "../BenchKit.h"
+#include "../BenchPage.h"
 #include "browser/TKestrelWB.h"
 #include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
@@ -27,6 +29,8 @@
 #include <cstdio>
 #include <hunspell.hxx>
 #include <vector>
+
+using BenchKit::median;
 
 namespace {
 constexpr int Words = 10000;
@@ -57,12 +61,6 @@ public:
     void autoCorrect(const QString &, const QString &) override {}
     void deactivated() override {}
 };
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 double elapsedMs(const QElapsedTimer &clock)
 {
@@ -127,11 +125,7 @@ int main(int argc, char **argv)
     TKestrelWB view;
     view.resize(800, 600);
     view.show();
-    auto *control = qobject_cast<WebEngineControl *>(view.control());
-    bool loaded = false;
-    QObject::connect(control->page(), &QWebEnginePage::loadFinished, [&loaded] { loaded = true; });
-    view.Navigate(server.url(QStringLiteral("/spell.html")).toString());
-    if (!waitUntil([&loaded] { return loaded; }) || !waitUntil([&view] { return !view.Busy(); })) {
+    if (!BenchKit::loadInView(view, server.url(QStringLiteral("/spell.html")))) {
         std::fprintf(stderr, "spell: the page did not load\n");
         return 1;
     }

@@ -1,6 +1,7 @@
 // Typing-aid lists under load: LoadTypingAids on 100,000-line files, the name look-up the
 // aids make on every key with 10,000 entries per list, and opening the setup window on
 // 100,000 entries per list. Prints one line per figure.
+#include "../BenchKit.h"
 #include "shell/SettingsStore.h"
 #include "typing/TfrmAutocomplete.h"
 #include "typing/TypingAidFiles.h"
@@ -38,25 +39,6 @@ QStringList listLines(int count, QRandomGenerator &random)
     for (int i = 0; i < count; ++i)
         lines << randomWord(random, 4 + random.bounded(8)) + QLatin1Char('=') + randomWord(random, 10 + random.bounded(30));
     return lines;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Work>
-double medianMs(Work work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(times);
 }
 
 // Nothing is asked while the window only opens.
@@ -99,15 +81,15 @@ int main(int argc, char **argv)
 
     writeLists(folder.path(), {TypingAidFiles::QuickCorrect}, 100000, random);
     std::printf("typingaids: LoadTypingAids, one 100,000-line list: median %.1f ms over %d runs\n",
-                medianMs([&] { table.LoadTypingAids(); }), Runs);
+                BenchKit::medianMs(Runs, [&] { table.LoadTypingAids(); }), Runs);
     std::printf("typingaids: Auto Complete Setup opened on one 100,000-line list: median %.1f ms over %d runs\n",
-                medianMs(openWindow), Runs);
+                BenchKit::medianMs(Runs, openWindow), Runs);
 
     writeLists(folder.path(), QList<QString>(std::begin(listFiles), std::end(listFiles)), 100000, random);
     std::printf("typingaids: LoadTypingAids, five 100,000-line lists: median %.1f ms over %d runs\n",
-                medianMs([&] { table.LoadTypingAids(); }), Runs);
+                BenchKit::medianMs(Runs, [&] { table.LoadTypingAids(); }), Runs);
     std::printf("typingaids: Auto Complete Setup opened on five 100,000-line lists: median %.1f ms over %d runs\n",
-                medianMs(openWindow), Runs);
+                BenchKit::medianMs(Runs, openWindow), Runs);
 
     writeLists(folder.path(), QList<QString>(std::begin(listFiles), std::end(listFiles)), 10000, random);
     table.LoadTypingAids();
@@ -120,7 +102,7 @@ int main(int argc, char **argv)
                          : randomWord(random, 6));
     }
     int found = 0;
-    const double lookUps = medianMs([&] {
+    const double lookUps = BenchKit::medianMs(Runs, [&] {
         for (const QString &probe : probes)
             found += table.valueOf(probe, TypingAidTable::Section::QuickWords).has_value();
     });

@@ -1,4 +1,5 @@
 #include "testkit/EngineFixture.h"
+#include "testkit/PageScript.h"
 
 #include "browser/TKestrelWB.h"
 #include "browser/engine/EnginePage.h"
@@ -61,12 +62,5 @@ std::shared_ptr<PageDocument> EngineFixture::open(const QUrl &url)
 
 QVariant EngineFixture::runPageScript(const QString &script, quint32 world)
 {
-    auto *control = qobject_cast<WebEngineControl *>(view()->control());
-    if (!control)
-        return QVariant();
-    auto result = std::make_shared<std::optional<QVariant>>();
-    control->page()->runJavaScript(script, world, [result](const QVariant &value) { *result = value; });
-    if (!waitUntil([result] { return result->has_value(); }, LoadTimeoutMs))
-        return QVariant();
-    return result->value();
+    return ::runPageScript(view(), script, world, LoadTimeoutMs);
 }

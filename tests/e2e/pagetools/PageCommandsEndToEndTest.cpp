@@ -6,6 +6,7 @@
 #include "browser/page/PageElement.h"
 #include "browser/page/PageWindow.h"
 #include "testkit/LoopbackServer.h"
+#include "testkit/PageScript.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
 #include "ui/CommandIds.h"
@@ -41,14 +42,6 @@ class PageCommandsEndToEndTest : public QObject
     Q_OBJECT
 
     LoopbackServer m_server;
-
-    QVariant runPageScript(TKestrelWB *view, const QString &script)
-    {
-        auto *control = qobject_cast<WebEngineControl *>(view->control());
-        auto result = std::make_shared<std::optional<QVariant>>();
-        control->page()->runJavaScript(script, 0, [result](const QVariant &value) { *result = value; });
-        return waitUntil([result] { return result->has_value(); }, Timeout) ? result->value() : QVariant();
-    }
 
 private slots:
     void initTestCase()

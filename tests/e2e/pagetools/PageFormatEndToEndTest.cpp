@@ -5,6 +5,7 @@
 #include "browser/page/PageDocument.h"
 #include "pagetools/PageFormat.h"
 #include "testkit/LoopbackServer.h"
+#include "testkit/PageScript.h"
 #include "testkit/ScriptedPrompter.h"
 #include "testkit/TestRegistry.h"
 #include "testkit/WaitUntil.h"
@@ -66,14 +67,6 @@ class PageFormatEndToEndTest : public QObject
     Q_OBJECT
 
     LoopbackServer m_server;
-
-    QVariant runPageScript(TKestrelWB *view, const QString &script)
-    {
-        auto *control = qobject_cast<WebEngineControl *>(view->control());
-        auto result = std::make_shared<std::optional<QVariant>>();
-        control->page()->runJavaScript(script, 0, [result](const QVariant &value) { *result = value; });
-        return waitUntil([result] { return result->has_value(); }, Timeout) ? result->value() : QVariant();
-    }
 
 private slots:
     void initTestCase()
