@@ -1,4 +1,5 @@
 #include "browser/TKestrelWB.h"
+#include "browser/engine/EnginePage.h"
 #include "browser/engine/WebEngineControl.h"
 #include "browser/page/PageDocument.h"
 #include "testkit/LoopbackServer.h"
@@ -69,12 +70,15 @@ private slots:
         QVERIFY(m_server.isListening());
         for (const char *name : {"crashing", "other", "next"})
             m_server.serveHtml(QLatin1Char('/') + QLatin1String(name), page(QStringLiteral("Page ") + QLatin1String(name)));
+        // The engine starts here, with the warnings of its start.
+        TKestrelWB warmUp;
+        warmUp.Navigate(address(QStringLiteral("/next")));
+        QVERIFY(waitUntil([&] { return agentBodyText(&warmUp) == QStringLiteral("Page next"); }, LoadTimeout));
     }
 
     void theKilledTabShowsItStoppedAndComesBackOnReload()
     {
         TabSetRig rig([](QWidget *sheet) { return new TKestrelWB(sheet); });
-        rig.window.show();
         const QString crashing = address(QStringLiteral("/crashing"));
         rig.tabs().AddBrowserTab(crashing);
         rig.tabs().AddBrowserTab(address(QStringLiteral("/other"), QStringLiteral("localhost")));
