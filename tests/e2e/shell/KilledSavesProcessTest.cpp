@@ -107,7 +107,8 @@ private slots:
             if (!halfWrittenFiles(data).isEmpty())
                 ++interrupted;
             for (const QString &name : SaveBurst::fileNames()) {
-                for (const QString &path : {data + QLatin1Char('/') + name, TextFile::backupPath(data + QLatin1Char('/') + name)}) {
+                const QString file = data + QLatin1Char('/') + name;
+                for (const QString &path : {file, TextFile::backupPath(file)}) {
                     const std::optional<QString> found = fault(name, path);
                     QVERIFY2(!found, qPrintable(QStringLiteral("kill %1 after %2 ms (seed %3): %4")
                                                     .arg(kill).arg(delay).arg(seed).arg(found.value_or(QString()))));
