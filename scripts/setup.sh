@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
+  qt6-base-dev libqt6sql6-sqlite qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
   libhunspell-dev hunspell-en-us hunspell-en-gb
   xvfb xauth xdotool openbox imagemagick fonts-dejavu-core
   xdg-utils libglib2.0-bin

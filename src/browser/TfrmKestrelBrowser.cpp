@@ -111,10 +111,13 @@ void TfrmKestrelBrowser::OpenFirstTabs()
     if (m_tabbed->tabs().count() > 1)
         return;
     const Workspace::FirstTabs first = m_workspace.firstTabs();
-    for (const QString &address : first.addresses)
-        AddBrowserTab(address);
-    if (first.active >= 0 && first.active < m_tabbed->tabs().count())
-        m_tabbed->tabs().SelectTab(first.active);
+    TabSet &tabs = m_tabbed->tabs();
+    tabs.OpenTogether([&] {
+        for (const QString &address : first.addresses)
+            AddBrowserTab(address);
+        if (first.active >= 0 && first.active < tabs.count())
+            tabs.SelectTab(first.active);
+    });
     if (first.restoredFromBackup)
         m_tabbed->status()->setPanelText(QStringLiteral("The open tabs were restored from workspace.dat.bak: "
                                                         "workspace.dat was missing, empty or unreadable."));

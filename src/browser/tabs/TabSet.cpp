@@ -79,6 +79,15 @@ BrowserTab *TabSet::AddBrowserTab(const QString &address, const QString &caption
     return tab;
 }
 
+void TabSet::OpenTogether(const std::function<void()> &work)
+{
+    m_pages.holdShowing();
+    work();
+    m_pages.releaseShowing();
+    if (TKestrelWB *view = GetActiveBrowser())
+        view->SetFocus();
+}
+
 TKestrelWB *TabSet::GetActiveBrowser() const
 {
     BrowserTab *tab = activeTab();
@@ -252,8 +261,10 @@ void TabSet::rebuild(const std::function<void()> &change)
     while (count() > 0)
         delete m_pages.page(0);
     change();
-    for (const QString &address : std::as_const(addresses))
-        AddBrowserTab(address);
+    OpenTogether([&] {
+        for (const QString &address : std::as_const(addresses))
+            AddBrowserTab(address);
+    });
 }
 
 void TabSet::SetMultiLine(bool multiLine)

@@ -44,6 +44,10 @@ public:
     // Makes a tab, starts its navigation (the address, or the homepage when empty) and makes
     // it the active tab. An empty caption gives "Browser <number> Loading...".
     BrowserTab *AddBrowserTab(const QString &address, const QString &caption = QString());
+    // Runs work that opens or selects several tabs in a row (a restored workspace, a group):
+    // only the tab active at its end is shown and takes the focus, so the pages of background
+    // tabs are not drawn on the way.
+    void OpenTogether(const std::function<void()> &work);
     // The browser view of the active tab, or null.
     TKestrelWB *GetActiveBrowser() const;
 
