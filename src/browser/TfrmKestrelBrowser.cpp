@@ -61,6 +61,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
             TKestrelWB *browser = GetActiveBrowser();
             return browser ? browser->ExecCommandTarget(group, id, option, m_prompter) : QVariant();
         }});
+    CreatePostNotes();
     CreateWindowChrome();
     FormCreate();
 }
