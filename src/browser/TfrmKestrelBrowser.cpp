@@ -12,6 +12,7 @@
 #include "pagetools/PageCommands.h"
 #include "pagetools/PageFormat.h"
 #include "pagetools/TfrmTranslate.h"
+#include "pagetools/notes/PostNotes.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
 #include "spell/SpellCheckTool.h"
