@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Kestrel Browser needs.
 # Safe to run again: packages already installed are skipped.
+#   scripts/setup.sh fuzz   also installs what the fuzz targets need (clang and its libFuzzer).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   xdg-utils libglib2.0-bin
   python3
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
