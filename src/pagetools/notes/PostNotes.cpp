@@ -17,6 +17,12 @@ const char ShownPageProperty[] = "postNotesPage";
 // A note pushed past the right or bottom edge comes back this far inside it.
 constexpr int EdgeInset = 25;
 
+bool showsPage(const QWidget *view, const QString &key)
+{
+    const QVariant shown = view->property(ShownPageProperty);
+    return shown.isValid() && shown.toString().compare(key, Qt::CaseInsensitive) == 0;
+}
+
 int placeOf(double fraction, int clientSize)
 {
     return static_cast<int>(std::lround(fraction * clientSize));
@@ -98,8 +104,7 @@ void PostNotes::LoadNotes(QWidget *view, const QString &address)
     if (!view)
         return;
     const QString key = PostNoteFile::pageKey(address);
-    const QVariant shown = view->property(ShownPageProperty);
-    if (shown.isValid() && shown.toString().compare(key, Qt::CaseInsensitive) == 0)
+    if (showsPage(view, key))
         return;
     view->setProperty(ShownPageProperty, key);
     const std::optional<QStringList> lines = TextFile::readLines(notesFilePath());
@@ -119,6 +124,12 @@ void PostNotes::SaveNotes(QWidget *view, const QString &address)
     if (!view || address.trimmed().isEmpty())
         return;
     const QString key = PostNoteFile::pageKey(address);
+    const QList<TWebPostNote *> onView = notesOn(view);
+    // A view holding no notes that no longer shows the page's notes (they were saved when a
+    // first navigation away started, and another one or a redirect follows before the page
+    // changed) must not empty the page's block.
+    if (onView.isEmpty() && !showsPage(view, key))
+        return;
     const QString path = notesFilePath();
     std::optional<QStringList> lines = TextFile::readLines(path);
     // A file that is there but cannot be read is left alone rather than written over with
@@ -127,7 +138,7 @@ void PostNotes::SaveNotes(QWidget *view, const QString &address)
 
     const QRect client = view->contentsRect();
     QList<PostNoteFile::Note> notes;
-    for (TWebPostNote *note : notesOn(view)) {
+    for (TWebPostNote *note : onView) {
         notes.append({fractionOf(note->x(), note->width(), client.width()),
                       fractionOf(note->y(), note->height(), client.height()), note->Subject(), note->TextMessage()});
         delete note;

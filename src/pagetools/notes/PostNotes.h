@@ -46,7 +46,8 @@ public:
     // of that page already (the page reloaded, a fragment reached) keeps them as they are.
     void LoadNotes(QWidget *view, const QString &address);
     // Replaces the stored notes of the address's page by the notes on the view, and takes
-    // them off the view. An empty address names no page: nothing happens.
+    // them off the view. An empty address names no page, and a view without notes that no
+    // longer shows the page's notes has nothing to store: nothing happens.
     void SaveNotes(QWidget *view, const QString &address);
 
     // "Web Note Folder", trimmed; the data folder when it is empty.

@@ -170,6 +170,16 @@ private slots:
         QCOMPARE(rig.file(), (QStringList{u"[http://b.test/]"_s, u"0.500|0.500|B|kept"_s}));
     }
 
+    void aSecondLeaveBeforeThePageChangedKeepsItsNotes()
+    {
+        Rig rig;
+        QVERIFY(TextFile::writeLines(rig.notes.notesFilePath(), {u"[http://a.test/page]"_s, u"0.100|0.100|A|one"_s}));
+        rig.notes.LoadNotes(&rig.view, PageA);
+        rig.notes.SaveNotes(&rig.view, PageA);
+        rig.notes.SaveNotes(&rig.view, PageA);
+        QCOMPARE(rig.file(), (QStringList{u"[http://a.test/page]"_s, u"0.100|0.100|A|one"_s}));
+    }
+
     void reachingThePageShownAgainKeepsItsNotes()
     {
         Rig rig;
