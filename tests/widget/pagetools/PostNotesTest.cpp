@@ -5,7 +5,6 @@
 #include "testkit/ScriptedPrompter.h"
 #include "testkit/TestEnvironment.h"
 #include "testkit/TestRegistry.h"
-#include "ui/CommandIds.h"
 #include "ui/CommandRegistry.h"
 
 #include <QMenu>
@@ -98,14 +97,6 @@ private slots:
         QVERIFY(!note->isOpen());
         // The dialog starts empty every time.
         QCOMPARE(rig.dialogPresets.last(), u"/"_s);
-    }
-
-    void addNoteRunsFromTheCommandAndCancelAddsNothing()
-    {
-        Rig rig;
-        QCOMPARE(rig.commands.find(CommandIds::AddNote)->shortcut(), QKeySequence(u"Ctrl+T"_s));
-        QVERIFY(rig.commands.trigger(CommandIds::AddNote));
-        QVERIFY(rig.shown().isEmpty());
     }
 
     void notesComeBackInProportionAndInsideTheEdges_data()
