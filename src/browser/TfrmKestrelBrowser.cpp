@@ -12,6 +12,7 @@
 #include "pagetools/PageCommands.h"
 #include "pagetools/PageFormat.h"
 #include "pagetools/TfrmTranslate.h"
+#include "pagetools/notes/PostNotes.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
 #include "spell/SpellCheckTool.h"
@@ -61,6 +62,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
             TKestrelWB *browser = GetActiveBrowser();
             return browser ? browser->ExecCommandTarget(group, id, option, m_prompter) : QVariant();
         }});
+    CreatePostNotes();
     CreateWindowChrome();
     FormCreate();
 }

@@ -105,11 +105,16 @@ public:
 signals:
     // A new tab's view was made; handlers connect its events here.
     void BrowserCreated(TKestrelWB *view);
+    // A tab's view is about to be freed with its tab (closed by the user or the page, or
+    // re-created by a change of the tab arrangement); not sent when the whole set goes.
+    void BrowserClosing(TKestrelWB *view);
     // A tab was added, closed or moved.
     void tabsChanged();
 
 private:
     void closeTab(BrowserTab *tab);
+    // Frees the tab at the index and its view, announcing the view first.
+    void freeTab(int index);
     void rebuild(const std::function<void()> &change);
     QString readHomepage() const;
 
