@@ -22,12 +22,17 @@
 #include <optional>
 
 namespace {
+// A headless run has no screen to ask on: a question there would hold the start for ever.
+bool canAskAtStart()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 // Offers to make the program the default browser when it is not and "DefaultBrowserCheck" is on.
 void CheckDefaultBrowser()
 {
-    // A headless run has no screen to ask on: a question there would hold the start for ever.
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+    if (!canAskAtStart())
         return;
     SettingsStore store;
     QtPrompter prompter;
@@ -95,6 +100,9 @@ int main(int argc, char **argv)
     SceneGraphChoice::apply();
     TfrmKestrelBrowser window;
     window.setCommandLineAddress(address);
+    QtPrompter startPrompter(&window);
+    if (canAskAtStart())
+        window.setStartPrompter(&startPrompter);
     CreateFavoritesWindow();
 
     QObject::connect(&server, &InstanceServer::addressReceived, &window, &TfrmKestrelBrowser::WMCopyData);

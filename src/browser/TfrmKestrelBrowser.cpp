@@ -113,6 +113,13 @@ void TfrmKestrelBrowser::OpenFirstTabs()
     if (m_tabbed->tabs().count() > 1)
         return;
     const Workspace::FirstTabs first = m_workspace.firstTabs();
+    if (first.fromWorkspace && !m_startRecord.restoreLastTabs(m_startPrompter)) {
+        AddBrowserTab(QString());
+        m_workspaceSaver.keepLastTabs();
+        m_tabbed->status()->setPanelText(QStringLiteral("The tabs from last time are kept in workspace.dat "
+                                                        "until you open, close or move a tab."));
+        return;
+    }
     TabSet &tabs = m_tabbed->tabs();
     tabs.OpenTogether([&] {
         for (const QString &address : first.addresses)

@@ -5,6 +5,7 @@
 #include "shell/DataFolder.h"
 #include "shell/OpenRequestFilter.h"
 #include "shell/SettingsStore.h"
+#include "shell/StartRecord.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceSaver.h"
 #include "typing/TypingAidTable.h"
@@ -58,6 +59,10 @@ public:
     // --- Addresses from outside: the command line, later starts and the shell ---
     // The first command-line argument, handled on every show after the first tabs.
     void setCommandLineAddress(const std::optional<QString> &address) { m_commandLineAddress = address; }
+    // Who asks the questions of the first show (whether to restore the tabs after starts that
+    // did not end cleanly); without one, as in a run with nobody to ask, nothing is asked.
+    void setStartPrompter(Prompter *prompter) { m_startPrompter = prompter; }
+    StartRecord &startRecord() { return m_startRecord; }
     OpenRequestFilter &openRequests() { return m_openRequests; }
     // An address handed over by a later start: a new active tab, and the window to the front.
     void WMCopyData(const QString &address);
@@ -139,6 +144,7 @@ private:
     void InstallPageKeyFilter();      // the typing aids' application-wide key filter
     void SetUpSponsorRotator();       // the timed sponsor banner
     void LoadTypingAids();            // typing-aid lists and the spell checker's configuration
+    void RecordStart();               // the start record and the data folder's half-written files
 
     // Keys of the page whose operations come with later work.
     void FillPersonalInfo();          // fills the focused form from the personal info lists
@@ -185,6 +191,8 @@ private:
     QtPrompter m_prompter;
     Workspace m_workspace{m_store, DataFolder::path()};
     WorkspaceSaver m_workspaceSaver;
+    StartRecord m_startRecord{DataFolder::path()};
+    Prompter *m_startPrompter = nullptr;
     NewWindowPolicy m_newWindowPolicy;
     // The in-memory typing-aid table, read from the data folder's lists by LoadTypingAids.
     TypingAidTable m_typingAids{DataFolder::path()};

@@ -29,9 +29,12 @@ void TfrmKestrelBrowser::CloseMainWindow()
     }
     // Windows the engine opened for pages close with the main window, or the program would run on.
     EngineWindow::freeAll();
-    m_workspace.save(workspace);
+    // Tabs of last time that were not opened stay in the file until the user changed the tabs.
+    if (!m_workspaceSaver.keepsLastTabs())
+        m_workspace.save(workspace);
     // The placement and the floating bar's docking are those of the window out of full screen.
     m_chrome->tbFullscreenClick(false);
     WriteWindowSettings();
     m_chrome->SaveBands();
+    m_startRecord.clear();
 }

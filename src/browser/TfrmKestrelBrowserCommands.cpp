@@ -55,7 +55,7 @@ void TfrmKestrelBrowser::ConnectBrowserView(TKestrelWB *view)
     connect(view, &TKestrelWB::NavigateComplete2, this,
             [this](TKestrelWB *sender, BrowserFrame frame, const QString &) {
                 if (frame == sender->Application())
-                    m_workspaceSaver.tabsChanged();
+                    m_workspaceSaver.pageChanged();
             });
 }
 

@@ -6,6 +6,7 @@
 #include "search/SearchSubsystem.h"
 #include "shell/DataFolder.h"
 #include "shell/QuickLaunch.h"
+#include "shell/TextFile.h"
 #include "shell/WindowPlacement.h"
 #include "sponsor/ShowHtmlDialog.h"
 #include "sponsor/SponsorChannel.h"
@@ -24,6 +25,7 @@ const QString TabPosition = QStringLiteral("Tab Position");
 
 void TfrmKestrelBrowser::FormCreate()
 {
+    RecordStart();
     SelectBusyAnimation();
     ReadSearchBoxWidths();
     ApplyWindowPlacement();
@@ -37,6 +39,13 @@ void TfrmKestrelBrowser::FormCreate()
     InstallPageKeyFilter();
     SetUpSponsorRotator();
     LoadTypingAids();
+}
+
+void TfrmKestrelBrowser::RecordStart()
+{
+    // Only one instance gets this far, so no write of another run is under way.
+    TextFile::removeStaleTemporaries(DataFolder::path());
+    m_startRecord.begin();
 }
 
 void TfrmKestrelBrowser::SelectBusyAnimation()

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes keep their
@@ -33,6 +35,8 @@ QString fromWindows1252(const QByteArray &bytes)
 namespace TextFile {
 
 namespace {
+const QString TemporaryMark = QStringLiteral(".kestrel-tmp-");
+
 Fault &fault()
 {
     static Fault injected;
@@ -44,6 +48,37 @@ bool faulty(const QString &path, Access access)
     return fault() && fault()(path, access);
 }
 
+// A new file gets the permissions a plain write would give it under the usual mask.
+constexpr QFileDevice::Permissions NewFilePermissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+// Writes the bytes to a new file beside the target and renames it over the target, so that the
+// target is always either the old file or the whole new one. The new file is named with the
+// program's own mark until the rename; one left behind by a killed run is found by that mark.
+bool replaceAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo link(path);
+    // A link stays a link: the file it points to is the one replaced.
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    const QFileInfo existing(target);
+    if (existing.isDir())
+        return false;
+    QTemporaryFile file(target + TemporaryMark + QStringLiteral("XXXXXX"));
+    if (!file.open())
+        return false;
+    file.setPermissions(existing.exists() ? existing.permissions() : NewFilePermissions);
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        return false;
+    file.close();
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(file.fileName()).toStdString()),
+                            std::filesystem::path(QFile::encodeName(target).toStdString()), error);
+    if (error)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
+
 // Replaces the file's last-good copy with the file as it is now; a file that cannot be read
 // leaves the copy alone.
 void keepBackup(const QString &path)
@@ -52,11 +87,8 @@ void keepBackup(const QString &path)
     if (!QFileInfo(path).isFile() || !old.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = old.readAll();
-    if (old.error() != QFileDevice::NoError)
-        return;
-    QSaveFile backup(backupPath(path));
-    if (backup.open(QIODevice::WriteOnly) && backup.write(bytes) == bytes.size())
-        backup.commit();
+    if (old.error() == QFileDevice::NoError)
+        replaceAtomically(backupPath(path), bytes);
 }
 }
 
@@ -130,19 +162,26 @@ bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd)
     if (faulty(path, Access::Write))
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray end = lineEnd == LineEnd::CrLf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-    for (const QString &line : lines) {
-        if (file.write(line.toUtf8() + end) < 0)
-            break;
-    }
-    if (file.error() == QFileDevice::NoError &&
-        QFileInfo(path).absolutePath() == QFileInfo(DataFolder::path()).absoluteFilePath())
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + end;
+    if (QFileInfo(path).absolutePath() == QFileInfo(DataFolder::path()).absoluteFilePath())
         keepBackup(path);
-    // A failed write makes commit() discard the new file and keep the old one.
-    return file.commit();
+    return replaceAtomically(path, bytes);
+}
+
+int removeStaleTemporaries(const QString &folder)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*") + TemporaryMark + QStringLiteral("??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (QFile::remove(dir.filePath(name)))
+            ++removed;
+    }
+    return removed;
 }
 
 }

@@ -21,6 +21,9 @@ std::optional<QStringList> readSmallTextLines(const QString &path, qint64 maxByt
 enum class LineEnd { CrLf, Lf };
 bool writeLines(const QString &path, const QStringList &lines, LineEnd lineEnd = LineEnd::CrLf);
 QString backupPath(const QString &path);
+// Removes the half-written files that runs ended in the middle of a write left in the folder
+// (NAME.kestrel-tmp-XXXXXX); the files they were to replace are whole. Gives how many went.
+int removeStaleTemporaries(const QString &folder);
 // The text of bytes read from a file: UTF-8 (a leading byte-order mark dropped), or
 // Windows-1252 when the bytes are not valid UTF-8.
 QString decode(const QByteArray &bytes);

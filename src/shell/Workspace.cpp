@@ -57,14 +57,15 @@ Workspace::FirstTabs Workspace::firstTabs() const
             }
         }
     }
-    if (workspace && !workspace->isEmpty()) {
+    const bool fromWorkspace = workspace && !workspace->isEmpty();
+    if (fromWorkspace) {
         for (const QString &line : *workspace)
             addresses.append(line.trimmed());
     } else {
         addresses = defaultGroupAddresses();
     }
     // Every new tab becomes the active one, so the last tab opened is active.
-    return FirstTabs{addresses, int(addresses.size()) - 1, restoredFromBackup};
+    return FirstTabs{addresses, int(addresses.size()) - 1, fromWorkspace, restoredFromBackup};
 }
 
 QStringList Workspace::defaultGroupAddresses() const

@@ -22,6 +22,8 @@ public:
     {
         QStringList addresses;
         int active = -1;
+        // The addresses are the tabs of last time, from the workspace file or its copy.
+        bool fromWorkspace = false;
         // The workspace file was missing, empty or unreadable and its last-good copy was used.
         bool restoredFromBackup = false;
     };

@@ -12,7 +12,20 @@ WorkspaceSaver::WorkspaceSaver(Workspace &workspace, TabLocations locations, QOb
 
 void WorkspaceSaver::tabsChanged()
 {
-    if (m_stopped)
+    m_keepingLastTabs = false;
+    pageChanged();
+}
+
+void WorkspaceSaver::keepLastTabs()
+{
+    m_keepingLastTabs = true;
+    m_dirty = false;
+    m_timer.stop();
+}
+
+void WorkspaceSaver::pageChanged()
+{
+    if (m_stopped || m_keepingLastTabs)
         return;
     m_dirty = true;
     // Not restarted by later changes: a steady stream of changes still gets written.

@@ -26,8 +26,14 @@ public:
     QTimer &tmrWorkspaceSave() { return m_timer; }
     bool isDirty() const { return m_dirty; }
 
-    // A tab was added, closed or moved, or a tab's address changed.
+    // A tab was added, closed or moved (or the user asked for the file to catch up).
     void tabsChanged();
+    // A tab's address changed.
+    void pageChanged();
+    // The file keeps the tabs of last time, which were not opened this time, until the user
+    // changes the set of tabs: page loads alone do not replace it, nor does the close.
+    void keepLastTabs();
+    bool keepsLastTabs() const { return m_keepingLastTabs; }
     // The timer tick: writes the workspace when it is dirty.
     void tmrWorkspaceSaveTimer();
     // The window is closing: its own final write takes over, and the tabs being freed must not
@@ -42,4 +48,5 @@ private:
     std::optional<QStringList> m_lastWritten;
     bool m_dirty = false;
     bool m_stopped = false;
+    bool m_keepingLastTabs = false;
 };

@@ -1,11 +1,8 @@
 #include "browser/engine/EngineProfile.h"
 
-#include "browser/engine/PageAgentScript.h"
-
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QWebEngineProfile>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 const QString &pageAgentSecret()
@@ -29,7 +26,6 @@ QWebEngineProfile *engineProfile()
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
-        profile->scripts()->insert(PageAgentScript::create(pageAgentSecret()));
     }
     return profile;
 }

@@ -4,8 +4,8 @@
 
 class QWebEngineProfile;
 
-// The one engine profile every view shares: its cookies, cache and the page agent injected
-// into every frame. Created on first use, owned by the application object.
+// The one engine profile every view shares: its cookies, cache and settings. Created on first
+// use, owned by the application object.
 QWebEngineProfile *engineProfile();
 
 // The secret the page agents of this run share to recognise each other across frames. It is

@@ -1,5 +1,6 @@
 #include "browser/engine/PageAgentConnection.h"
 
+#include "browser/engine/EngineProfile.h"
 #include "browser/engine/PageAgentBridge.h"
 #include "browser/engine/PageAgentScript.h"
 #include "browser/engine/PageCallGate.h"
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QWebChannel>
 #include <QWebEnginePage>
+#include <QWebEngineScriptCollection>
 
 namespace {
 int callTimeout = 2000;
@@ -24,6 +26,10 @@ struct PageAgentConnection::Request
 PageAgentConnection::PageAgentConnection(QWebEnginePage *page)
     : QObject(page), m_page(page), m_channel(new QWebChannel(this)), m_bridge(new PageAgentBridge(this))
 {
+    // The agent goes with the page, not with the profile: the engine gives a page's own scripts
+    // to every new page process, also one that replaces a process that died, which it does not
+    // do for the profile's.
+    page->scripts().insert(PageAgentScript::create(pageAgentSecret()));
     m_channel->registerObject(PageAgentScript::bridgeName(), m_bridge);
     page->setWebChannel(m_channel, PageAgentScript::world());
     connect(m_bridge, &PageAgentBridge::answered, this, &PageAgentConnection::settle);

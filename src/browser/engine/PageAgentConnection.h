@@ -22,7 +22,8 @@ class PageAgentConnection : public QObject
 {
     Q_OBJECT
 public:
-    // Becomes a child of the page and registers its web channel in the agent's world.
+    // Becomes a child of the page, installs the agent in it for every frame and registers its
+    // web channel in the agent's world.
     explicit PageAgentConnection(QWebEnginePage *page);
     ~PageAgentConnection() override;
 

@@ -1,6 +1,7 @@
 #include "browser/engine/WebEngineControl.h"
 
 #include "browser/BrowserControlHost.h"
+#include "browser/CrashedPage.h"
 #include "browser/HostInfoFlags.h"
 #include "browser/engine/EngineCommandTarget.h"
 #include "browser/engine/EnginePage.h"
@@ -62,7 +63,8 @@ void WebEngineControl::connectPage()
     });
     connect(m_page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { report([this, progress] { host()->controlProgressChange(progress, 100); }); });
-    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
+    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl &changed) {
+        const QUrl url = shownUrl(changed);
         report([this, url] {
             reportHistory();
             host()->controlNavigateComplete(0, url);
@@ -70,9 +72,13 @@ void WebEngineControl::connectPage()
     });
     // An untitled page is named by its whole address, as the title rule of the captions expects.
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) {
-        const QString named = isAddressName(title, m_page->url()) ? m_page->url().toString() : title;
+        // The crashed page goes by the title of the page it stands in for.
+        const QString named = m_crashed ? (m_crashed->title.isEmpty() ? m_crashed->url.toString() : m_crashed->title)
+                                        : (isAddressName(title, m_page->url()) ? m_page->url().toString() : title);
         report([this, named] { host()->controlTitleChange(named); });
     });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { renderProcessTerminated(status); });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) {
         m_loading = false;
         m_navigationPending = false;
@@ -112,12 +118,44 @@ void WebEngineControl::loadFinished()
         // The engine ends a load without a last progress report; progress -1 is "done".
         host()->controlProgressChange(-1, 100);
         reportHistory();
-        host()->controlDocumentComplete(0, m_page->url());
+        host()->controlDocumentComplete(0, url());
     });
+}
+
+void WebEngineControl::renderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    // The stand-in's own process dying keeps the page it stands in for.
+    if (!m_crashed)
+        m_crashed = Crashed{m_page->url(), title()};
+    m_loading = false;
+    m_navigationPending = false;
+    // The engine takes no new load from inside its report of the dead process.
+    QMetaObject::invokeMethod(this, &WebEngineControl::showCrashedPage, Qt::QueuedConnection);
+}
+
+void WebEngineControl::showCrashedPage()
+{
+    if (!m_crashed)
+        return;
+    // No base address: the page is of no origin, with no reach into the page that died.
+    showHtml(CrashedPage(m_crashed->url).html(), QUrl());
+}
+
+QUrl WebEngineControl::shownUrl(const QUrl &url) const
+{
+    return m_crashed ? m_crashed->url : url;
 }
 
 bool WebEngineControl::beforeNavigate(const QUrl &url, bool isMainFrame)
 {
+    if (isMainFrame && m_crashed) {
+        // The crashed page is the program's own and is not announced; any other page ends it.
+        if (url.scheme() == QLatin1String("data"))
+            return true;
+        m_crashed.reset();
+    }
     if (!host())
         return true;
     // The engine waits for the answer: the page is not asked anything meanwhile.
@@ -177,16 +215,25 @@ void WebEngineControl::showHtml(const QString &html, const QUrl &baseUrl)
 
 void WebEngineControl::goBack() { m_page->triggerAction(QWebEnginePage::Back); }
 void WebEngineControl::goForward() { m_page->triggerAction(QWebEnginePage::Forward); }
-void WebEngineControl::refresh() { m_page->triggerAction(QWebEnginePage::Reload); }
+void WebEngineControl::refresh()
+{
+    // Reloading the crashed page would show it again: the page that died is loaded instead.
+    if (m_crashed)
+        navigate(m_crashed->url);
+    else
+        m_page->triggerAction(QWebEnginePage::Reload);
+}
 void WebEngineControl::stop() { m_page->triggerAction(QWebEnginePage::Stop); }
 
 QString WebEngineControl::title() const
 {
+    if (m_crashed)
+        return m_crashed->title;
     const QString title = m_page->title();
     return isAddressName(title, m_page->url()) ? QString() : title;
 }
 
-QUrl WebEngineControl::url() const { return m_page->url(); }
+QUrl WebEngineControl::url() const { return shownUrl(m_page->url()); }
 bool WebEngineControl::isLoading() const { return m_loading || m_navigationPending; }
 
 std::shared_ptr<PageDocument> WebEngineControl::document()

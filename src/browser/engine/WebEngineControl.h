@@ -2,7 +2,9 @@
 
 #include "browser/BrowserControl.h"
 
+#include <QWebEnginePage>
 #include <functional>
+#include <optional>
 
 class EngineCommandTarget;
 class EnginePage;
@@ -49,6 +51,11 @@ private:
     void reportHistory();
     // The top-level page completed: after the frames' reports, DocumentComplete for the page.
     void loadFinished();
+    // The page process died: the page is replaced by one saying so, under the page's address.
+    void renderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+    void showCrashedPage();
+    // The address the page reports: while the crashed page stands in for a page, that page's.
+    QUrl shownUrl(const QUrl &url) const;
 
     QWebEngineView *m_view;
     EnginePage *m_page;
@@ -56,4 +63,11 @@ private:
     EngineCommandTarget *m_commandTarget;
     bool m_loading = false;
     bool m_navigationPending = false;
+    // The page whose process died, while the crashed page stands in for it.
+    struct Crashed
+    {
+        QUrl url;
+        QString title;
+    };
+    std::optional<Crashed> m_crashed;
 };

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,6 +148,41 @@ private slots:
         QVERIFY(TextFile::writeLines(shortcut, {QStringLiteral("a")}));
         QVERIFY(TextFile::writeLines(shortcut, {QStringLiteral("b")}));
         QVERIFY(!QFile::exists(TextFile::backupPath(shortcut)));
+    }
+
+    void aRewriteKeepsTheFilesPermissionsAndLinks()
+    {
+        const QString file = path(QStringLiteral("private.dat"));
+        QVERIFY(TextFile::writeLines(file, {QStringLiteral("one")}));
+        const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QVERIFY(QFile::setPermissions(file, ownerOnly));
+        QVERIFY(TextFile::writeLines(file, {QStringLiteral("two")}));
+        QCOMPARE(QFile::permissions(file), ownerOnly);
+
+        const QString link = path(QStringLiteral("link.dat"));
+        QVERIFY(QFile::link(file, link));
+        QVERIFY(TextFile::writeLines(link, {QStringLiteral("three")}));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(file), QByteArray("three\r\n"));
+    }
+
+    void theTidyRemovesOnlyTheProgramsHalfWrittenFiles()
+    {
+        QTemporaryDir folder;
+        const QStringList ours{QStringLiteral("workspace.dat.kestrel-tmp-Ab12Cd"),
+                               QStringLiteral("qcorrect.dat.bak.kestrel-tmp-x9Y8z7")};
+        const QStringList others{QStringLiteral("workspace.dat"), QStringLiteral("notes.Ab12Cd"),
+                                 QStringLiteral("list.kestrel-tmp-short"), QStringLiteral("list.kestrel-tmp-toolong1")};
+        for (const QString &name : ours + others)
+            writeBytes(folder.filePath(name), "x");
+        QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("sub.kestrel-tmp-Ab12Cd"))));
+
+        QCOMPARE(TextFile::removeStaleTemporaries(folder.path()), 2);
+        QStringList left = others;
+        left.append(QStringLiteral("sub.kestrel-tmp-Ab12Cd"));
+        left.sort();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), left);
     }
 };
 

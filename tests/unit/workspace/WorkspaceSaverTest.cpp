@@ -118,6 +118,29 @@ private slots:
         QVERIFY(!QFile::exists(m_workspace->filePath()));
         QCOMPARE(m_asked, 0);
     }
+
+    void theTabsOfLastTimeStayUntilTheSetOfTabsChanges()
+    {
+        QVERIFY(TextFile::writeLines(m_workspace->filePath(), {QStringLiteral("http://last.example/")}));
+        m_tabs = {QStringLiteral("http://home.example/")};
+        m_saver->tabsChanged();
+        m_saver->keepLastTabs();
+        QVERIFY(m_saver->keepsLastTabs());
+        QVERIFY(!m_saver->tmrWorkspaceSave().isActive());
+
+        // Pages loading in the tabs open now leave the file alone.
+        m_tabs = {QStringLiteral("http://home.example/next")};
+        m_saver->pageChanged();
+        m_saver->tmrWorkspaceSaveTimer();
+        QCOMPARE(written(), QStringList{QStringLiteral("http://last.example/")});
+
+        // A tab opened, closed or moved replaces it.
+        m_tabs.append(QStringLiteral("http://second.example/"));
+        m_saver->tabsChanged();
+        QVERIFY(!m_saver->keepsLastTabs());
+        m_saver->tmrWorkspaceSaveTimer();
+        QCOMPARE(written(), m_tabs);
+    }
 };
 
 KESTREL_TEST(WorkspaceSaverTest)
