@@ -1,4 +1,5 @@
 #include "browser/TfrmKestrelBrowser.h"
+#include "browser/engine/SceneGraphChoice.h"
 #include "platform/TerminationSignals.h"
 #include "platform/InstanceLock.h"
 #include "shell/CommandLineAddress.h"
@@ -96,6 +97,7 @@ int main(int argc, char **argv)
 
     auto *splash = new TSplashForm;
     splash->showNow();
+    SceneGraphChoice::apply();
     TfrmKestrelBrowser window;
     window.setCommandLineAddress(address);
     QtPrompter startPrompter(&window);

@@ -89,6 +89,11 @@ def private_env(home, display=None):
         path = os.path.join(home, sub)
         os.makedirs(path, mode=0o700, exist_ok=True)
         env[name] = path
+    os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "kestrel-browser"), exist_ok=True)
+    # The user has turned the start-up question about the default browser off: on a display it
+    # would wait for an answer.
+    with open(os.path.join(env["XDG_CONFIG_HOME"], "kestrel-browser", "registry.ini"), "w") as settings:
+        settings.write("[Kestrel%20Browser%205]\nDefaultBrowserCheck=0\n")
     if display is None:
         env["QT_QPA_PLATFORM"] = "offscreen"
     else:

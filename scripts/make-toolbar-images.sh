@@ -2,7 +2,8 @@
 # Makes the button images of the standard buttons, the Kestrel Tools bar and the full-screen
 # tool bar in resources/toolbar/ from the Tango icon theme (public domain; Debian package
 # tango-icon-theme): for each button a normal image (colours softened) and a hot image (the
-# icon as drawn), 22 x 22. The outputs are committed; run this again only to change them.
+# icon as drawn), 22 x 22; and the 32 x 32 note picture in resources/icons/. The outputs are
+# committed; run this again only to change them.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,3 +30,6 @@ for entry in "${images[@]}"; do
   convert "$source" -modulate 100,55 -strip "$out/$name.png"
 done
 cp /usr/share/doc/tango-icon-theme/copyright "$out/COPYING"
+
+# The picture of a note stuck on a page, 32 x 32.
+convert /usr/share/icons/Tango/32x32/apps/accessories-text-editor.png -strip "$root/resources/icons/note.png"

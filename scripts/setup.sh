@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Kestrel Browser needs.
 # Safe to run again: packages already installed are skipped.
+#   scripts/setup.sh fuzz   also installs what the fuzz targets need (clang and its libFuzzer).
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
+  qt6-base-dev libqt6sql6-sqlite qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libgl-dev
   libhunspell-dev hunspell-en-us hunspell-en-gb
   xvfb xauth xdotool openbox imagemagick fonts-dejavu-core
   xdg-utils libglib2.0-bin
   python3
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

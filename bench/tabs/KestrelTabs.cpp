@@ -5,6 +5,7 @@
 //   bench_tabs_kestrel URL...
 #include "browser/TKestrelWB.h"
 #include "browser/TabbedBrowser.h"
+#include "browser/engine/SceneGraphChoice.h"
 #include "shell/SettingsStore.h"
 #include "ui/CommandRegistry.h"
 #include "ui/QtPrompter.h"
@@ -19,6 +20,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // As the program does before it makes its window.
+    SceneGraphChoice::apply();
     const QStringList addresses = QCoreApplication::arguments().mid(1);
     if (addresses.isEmpty())
         return 2;

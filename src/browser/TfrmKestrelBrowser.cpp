@@ -12,6 +12,7 @@
 #include "pagetools/PageCommands.h"
 #include "pagetools/PageFormat.h"
 #include "pagetools/TfrmTranslate.h"
+#include "pagetools/notes/PostNotes.h"
 #include "sponsor/SponsorChannel.h"
 #include "search/SearchSubsystem.h"
 #include "spell/SpellCheckTool.h"
@@ -61,6 +62,7 @@ TfrmKestrelBrowser::TfrmKestrelBrowser(ControlFactory controlFactory, QWidget *p
             TKestrelWB *browser = GetActiveBrowser();
             return browser ? browser->ExecCommandTarget(group, id, option, m_prompter) : QVariant();
         }});
+    CreatePostNotes();
     CreateWindowChrome();
     FormCreate();
 }
@@ -118,10 +120,13 @@ void TfrmKestrelBrowser::OpenFirstTabs()
                                                         "until you open, close or move a tab."));
         return;
     }
-    for (const QString &address : first.addresses)
-        AddBrowserTab(address);
-    if (first.active >= 0 && first.active < m_tabbed->tabs().count())
-        m_tabbed->tabs().SelectTab(first.active);
+    TabSet &tabs = m_tabbed->tabs();
+    tabs.OpenTogether([&] {
+        for (const QString &address : first.addresses)
+            AddBrowserTab(address);
+        if (first.active >= 0 && first.active < tabs.count())
+            tabs.SelectTab(first.active);
+    });
     if (first.restoredFromBackup)
         m_tabbed->status()->setPanelText(QStringLiteral("The open tabs were restored from workspace.dat.bak: "
                                                         "workspace.dat was missing, empty or unreadable."));

@@ -25,6 +25,7 @@ class BrowserControl;
 class FormDataCommands;
 class PageCommands;
 class PageFormat;
+class PostNotes;
 class PageDocument;
 class PopupMenuStandard;
 class SponsorChannel;
@@ -97,6 +98,7 @@ public:
     // top-level document; null without an active browser or page.
     std::shared_ptr<PageDocument> GetActiveDocument() const;
     PageCommands &pageCommands() const { return *m_pageCommands; }
+    PostNotes &postNotes() const { return *m_postNotes; }
     PageAsText &pageAsText() { return m_pageAsText; }
     class PopupMenuStandard *PopupMenuStandard() const { return m_popupMenuStandard; }
     // Shows a page in the modal HTML dialog; links followed in it open in the active browser.
@@ -160,8 +162,10 @@ private:
     void CloseMainWindow();
     // Puts back the message hook saved at the last activation; the typing aids let go of the page.
     void RestoreMessageHook();
-    // Hands the location a closing tab shows to the page-notes tool as the page being left.
-    void LeavePageForNotes(const QString &location);
+    // The notes on a view whose tab or window closes are saved for the page it shows.
+    void LeavePageForNotes(TKestrelWB *view);
+    // The notes: their command, and the page events and tab closes that load and save them.
+    void CreatePostNotes();
 
     // The tab set with its page events, status display, commands, menus and keys.
     void CreateTabSet();
@@ -203,6 +207,7 @@ private:
     std::unique_ptr<AddressBar> m_addressBar;
     std::unique_ptr<PageCommands> m_pageCommands;
     std::unique_ptr<PageFormat> m_pageFormat;
+    std::unique_ptr<PostNotes> m_postNotes;
     std::unique_ptr<WindowChrome> m_chrome;
     class PopupMenuStandard *m_popupMenuStandard = nullptr;
     std::unique_ptr<KestrelOptions> m_options;

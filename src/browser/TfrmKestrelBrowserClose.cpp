@@ -16,8 +16,8 @@ void TfrmKestrelBrowser::CloseMainWindow()
     TabSet &tabs = m_tabbed->tabs();
     for (int i = 0; i < tabs.count(); ++i) {
         const BrowserTab *tab = tabs.tabAt(i);
-        if (const TKestrelWB *view = tab ? tab->browser() : nullptr)
-            LeavePageForNotes(view->LocationURL());
+        if (TKestrelWB *view = tab ? tab->browser() : nullptr)
+            LeavePageForNotes(view);
     }
     // A tab whose page has not reported its location yet keeps the address it was opened on,
     // so that closing while pages still load loses no tab; blank ones are left out.
@@ -37,9 +37,4 @@ void TfrmKestrelBrowser::CloseMainWindow()
     WriteWindowSettings();
     m_chrome->SaveBands();
     m_startRecord.clear();
-}
-
-void TfrmKestrelBrowser::LeavePageForNotes(const QString &location)
-{
-    Q_UNUSED(location);
 }

@@ -25,12 +25,14 @@ void KestrelGroupOpener::OpenKestrelGroup(const QString &name, bool closeOthers)
     const QStringList sites = KestrelGroupFile::sitesOf(*lines, name).value_or(QStringList());
     if (sites.isEmpty())
         return;
-    if (!closeOthers) {
-        for (const QString &site : sites)
-            m_tabs.AddBrowserTab(site);
-        return;
-    }
-    reuseTabs(sites);
+    m_tabs.OpenTogether([&] {
+        if (!closeOthers) {
+            for (const QString &site : sites)
+                m_tabs.AddBrowserTab(site);
+        } else {
+            reuseTabs(sites);
+        }
+    });
 }
 
 void KestrelGroupOpener::reuseTabs(const QStringList &sites)

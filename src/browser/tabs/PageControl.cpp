@@ -50,6 +50,8 @@ void PageControl::pageDestroyed(QObject *page)
         if (m_entries[i].page != page)
             continue;
         m_entries.removeAt(i);
+        if (page == m_shown)
+            m_shown = nullptr;
         if (i == m_active)
             m_active = -1;
         else if (i < m_active)
@@ -63,12 +65,34 @@ void PageControl::setActiveIndex(int index)
 {
     if (index == m_active || index < 0 || index >= count())
         return;
-    if (QWidget *old = activePage())
-        old->hide();
     m_active = index;
     relayout();
-    m_entries[index].page->show();
+    if (m_showingHolds == 0)
+        showActivePage();
     emit pageShown(index);
+}
+
+void PageControl::holdShowing()
+{
+    ++m_showingHolds;
+}
+
+void PageControl::releaseShowing()
+{
+    if (m_showingHolds > 0 && --m_showingHolds == 0)
+        showActivePage();
+}
+
+void PageControl::showActivePage()
+{
+    QWidget *active = activePage();
+    if (m_shown == active)
+        return;
+    if (m_shown)
+        m_shown->hide();
+    m_shown = active;
+    if (active)
+        active->show();
 }
 
 void PageControl::movePage(int from, int to)

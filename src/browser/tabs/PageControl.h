@@ -32,6 +32,12 @@ public:
     // Shows the page at the index and reports it with pageShown; the active page or an index
     // out of range changes nothing.
     void setActiveIndex(int index);
+    // While held (holds nest), activating a page makes it the active one and reports it, but
+    // leaves the shown page on the screen; the last release shows the page active by then. Work
+    // that opens or walks through many tabs at once so never shows, and never has the engine
+    // draw, the pages in between.
+    void holdShowing();
+    void releaseShowing();
     // Moves a page to another place; the active page stays active.
     void movePage(int from, int to);
 
@@ -67,9 +73,12 @@ private:
 
     void pageDestroyed(QObject *page);
     void relayout();
+    void showActivePage();
 
     QList<Entry> m_entries;
     int m_active = -1;
+    QWidget *m_shown = nullptr;
+    int m_showingHolds = 0;
     bool m_multiLine = false;
     TabPosition m_position = TabPosition::Top;
     bool m_ownerDraw = false;

@@ -79,6 +79,15 @@ BrowserTab *TabSet::AddBrowserTab(const QString &address, const QString &caption
     return tab;
 }
 
+void TabSet::OpenTogether(const std::function<void()> &work)
+{
+    m_pages.holdShowing();
+    work();
+    m_pages.releaseShowing();
+    if (TKestrelWB *view = GetActiveBrowser())
+        view->SetFocus();
+}
+
 TKestrelWB *TabSet::GetActiveBrowser() const
 {
     BrowserTab *tab = activeTab();
@@ -175,7 +184,10 @@ void TabSet::CloseActiveTab()
     BrowserTab *closing = tabAt(active);
     if (!closing)
         return;
-    delete closing->browser();
+    if (TKestrelWB *view = closing->browser()) {
+        emit BrowserClosing(view);
+        delete view;
+    }
     // The tab shown before this one, when it still names another tab; otherwise the
     // neighbour that follows, or the one before when the closed tab was last.
     const int previous = std::max(m_previousTabIndex, 0);
@@ -191,7 +203,7 @@ void TabSet::CloseAllTabs()
     if (m_prompter.question(QStringLiteral("Are you sure you want to close all browser tabs?")) != Prompter::Answer::Yes)
         return;
     for (int i = count() - 1; i >= 1; --i)
-        delete m_pages.page(i);
+        freeTab(i);
     if (count() > 0)
         m_pages.setActiveIndex(0);
     if (TKestrelWB *view = GetActiveBrowser())
@@ -250,10 +262,12 @@ void TabSet::rebuild(const std::function<void()> &change)
         }
     }
     while (count() > 0)
-        delete m_pages.page(0);
+        freeTab(0);
     change();
-    for (const QString &address : std::as_const(addresses))
-        AddBrowserTab(address);
+    OpenTogether([&] {
+        for (const QString &address : std::as_const(addresses))
+            AddBrowserTab(address);
+    });
 }
 
 void TabSet::SetMultiLine(bool multiLine)
@@ -341,9 +355,18 @@ void TabSet::closeTab(BrowserTab *tab)
         m_prompter.message(LastTabMessage);
         return;
     }
-    delete tab->browser();
-    delete tab;
+    freeTab(m_pages.indexOf(tab));
     emit tabsChanged();
+}
+
+void TabSet::freeTab(int index)
+{
+    const BrowserTab *tab = tabAt(index);
+    if (TKestrelWB *view = tab ? tab->browser() : nullptr) {
+        emit BrowserClosing(view);
+        delete view;
+    }
+    delete m_pages.page(index);
 }
 
 QList<TabSet::TabMenuEntry> TabSet::tabMenuEntries() const

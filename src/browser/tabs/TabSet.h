@@ -44,6 +44,10 @@ public:
     // Makes a tab, starts its navigation (the address, or the homepage when empty) and makes
     // it the active tab. An empty caption gives "Browser <number> Loading...".
     BrowserTab *AddBrowserTab(const QString &address, const QString &caption = QString());
+    // Runs work that opens or selects several tabs in a row (a restored workspace, a group):
+    // only the tab active at its end is shown and takes the focus, so the pages of background
+    // tabs are not drawn on the way.
+    void OpenTogether(const std::function<void()> &work);
     // The browser view of the active tab, or null.
     TKestrelWB *GetActiveBrowser() const;
 
@@ -101,11 +105,16 @@ public:
 signals:
     // A new tab's view was made; handlers connect its events here.
     void BrowserCreated(TKestrelWB *view);
+    // A tab's view is about to be freed with its tab (closed by the user or the page, or
+    // re-created by a change of the tab arrangement); not sent when the whole set goes.
+    void BrowserClosing(TKestrelWB *view);
     // A tab was added, closed or moved.
     void tabsChanged();
 
 private:
     void closeTab(BrowserTab *tab);
+    // Frees the tab at the index and its view, announcing the view first.
+    void freeTab(int index);
     void rebuild(const std::function<void()> &change);
     QString readHomepage() const;
 

@@ -42,6 +42,20 @@ const QString SelectScript = uR"((function () {
     return String(getSelection());
 })())"_s;
 
+// Runs the body given as %1 with the frame's field as "field".
+const QString FrameFieldScript = uR"((function () {
+    var frame = document.getElementById('f');
+    var field = frame && frame.contentDocument && frame.contentDocument.getElementById('field');
+    %1;
+})())"_s;
+
+// The background and text colours of the outer page's body and of the frame's body.
+const QString ColoursScript = uR"((function () {
+    var inner = document.getElementById('f').contentDocument.body;
+    return [getComputedStyle(document.body).backgroundColor, getComputedStyle(document.body).color,
+            getComputedStyle(inner).backgroundColor, getComputedStyle(inner).color];
+})())"_s;
+
 // How the chosen words are shown now, whether the page is still not editable, and what is selected.
 const QString StyleScript = uR"((function () {
     var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
@@ -74,6 +88,10 @@ private slots:
         QVERIFY(m_server.isListening());
         m_server.serve(u"/plain.html"_s, "<!DOCTYPE html><html><body><p>before "
                                          "<span id=\"chosen\">chosen words</span> after</p></body></html>");
+        m_server.serve(u"/framed.html"_s, "<!DOCTYPE html><html><body><p>outer</p>"
+                                          "<iframe id=\"f\" src=\"inner.html\"></iframe></body></html>");
+        m_server.serve(u"/inner.html"_s, "<!DOCTYPE html><html><body><p>inner</p>"
+                                         "<input id=\"field\" value=\"x\"></body></html>");
     }
 
     void boldAndBackgroundColourRestyleTheSelection()
@@ -121,6 +139,45 @@ private slots:
         // The menu now shows the selection as bold.
         format.PopupMenuPageFormatPopup();
         QVERIFY(bold->isChecked());
+    }
+
+    void aColourSetInAFocusedFrameChangesOnlyThatFrame()
+    {
+        TfrmKestrelBrowser window;
+        window.resize(900, 700);
+        window.show();
+        window.AddBrowserTab(m_server.url(u"/framed.html"_s).toString());
+        TKestrelWB *view = window.GetActiveBrowser();
+        QVERIFY(view);
+        QVERIFY(waitUntil([&] {
+            return !view->Busy()
+                && runPageScript(view, FrameFieldScript.arg(u"return !!field"_s)).toBool();
+        }, Timeout));
+        QCOMPARE(runPageScript(view, FrameFieldScript.arg(u"field.focus(); return document.activeElement.id"_s))
+                     .toString(),
+                 u"f"_s);
+        QVERIFY(waitUntil([&] {
+            const auto document = window.GetActiveDocument();
+            return document && document->bodyInnerText().contains(u"inner"_s);
+        }, Timeout));
+
+        CommandRegistry commands;
+        ScriptedPrompter prompter;
+        PageFormat format(commands, prompter,
+                          PageFormat::Page{[&] { return window.GetActiveDocument(); },
+                                           [&](CommandTarget::Group group, int id, int option) {
+                                               return view->ExecCommandTarget(group, id, option, prompter);
+                                           }});
+        prompter.queueColour(QColor(Qt::red));
+        QAction *background = entryOf(&format.PopupMenuPageFormat(), u"&Background Color"_s);
+        QVERIFY(background);
+        background->trigger();
+        prompter.queueColour(QColor(0x12, 0xAB, 0xEF));
+        entryOf(&format.PopupMenuPageFormat(), u"Font &Color"_s)->trigger();
+
+        const QVariantList colours = runPageScript(view, ColoursScript).toList();
+        QCOMPARE(colours, (QVariantList{u"rgba(0, 0, 0, 0)"_s, u"rgb(0, 0, 0)"_s, u"rgb(255, 0, 0)"_s,
+                                        u"rgb(18, 171, 239)"_s}));
     }
 };
 

@@ -61,7 +61,7 @@ private slots:
                               QStringLiteral("View Web Page As Text"), QStringLiteral("Proper&ties"),
                               QStringLiteral("Page Set&up"), QStringLiteral("&Print"), QString(),
                               QStringLiteral("Update Search &List"), QString(), QStringLiteral("E&xit")}));
-        QCOMPARE(captions(file->actions().first()->menu()->actions()), QStringList{QStringLiteral("&Browser Tab")});
+        QCOMPARE(captions(file->actions().first()->menu()->actions()), (QStringList{QStringLiteral("&Browser Tab"), QStringLiteral("Post Note")}));
         QCOMPARE(file->actions().first()->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 
         QMenu *view = menuNamed(*window, QStringLiteral("&View"));
@@ -92,12 +92,12 @@ private slots:
         QCOMPARE(hints, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
                                      QStringLiteral("Refresh"), QStringLiteral("Home"), QString(),
                                      QStringLiteral("Search"), QStringLiteral("Favorties"), QStringLiteral("Mail"),
-                                     QStringLiteral("Print"), QStringLiteral("Spell Check"),
+                                     QStringLiteral("Print"), QStringLiteral("Add Note"), QStringLiteral("Spell Check"),
                                      QStringLiteral("Fullscreen View"), QString(),
                                      QStringLiteral("New Tab"), QStringLiteral("Move Active Tab Up"),
                                      QStringLiteral("Move Active Tab Down"), QStringLiteral("Previous Tab"),
                                      QStringLiteral("Next Tab"), QStringLiteral("Remove Active Tab")}));
-        QCOMPARE(buttons->actions()[13]->text(), QStringLiteral("New Tab"));
+        QCOMPARE(buttons->actions()[14]->text(), QStringLiteral("New Tab"));
         QCOMPARE(buttons->actions().last()->text(), QStringLiteral("Close Tab"));
     }
 

@@ -4,6 +4,7 @@
 #include "testkit/TestRegistry.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QContextMenuEvent>
 #include <QPointer>
 #include <QSignalSpy>
@@ -48,6 +49,51 @@ private slots:
         control->setActiveIndex(-1);
         QCOMPARE(shown.count(), 1);
         QCOMPARE(control->activeIndex(), 1);
+    }
+
+    void heldShowingShowsOnlyThePageActiveAtTheLastRelease()
+    {
+        QList<QPointer<QWidget>> pages;
+        std::unique_ptr<PageControl> control(makeControl(4, pages));
+        control->show();
+        control->setActiveIndex(0);
+        // Counts the show events each page gets.
+        struct ShowCounter : QObject
+        {
+            QHash<QObject *, int> shows;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() == QEvent::Show)
+                    ++shows[watched];
+                return false;
+            }
+        } counter;
+        for (QWidget *page : std::as_const(pages))
+            page->installEventFilter(&counter);
+        QSignalSpy shown(control.get(), &PageControl::pageShown);
+
+        control->holdShowing();
+        control->holdShowing();
+        control->setActiveIndex(1);
+        control->setActiveIndex(2);
+        delete pages[0];  // the page on the screen goes while showing is held
+        control->setActiveIndex(2);
+        control->releaseShowing();
+        QCOMPARE(shown.count(), 3);
+        QCOMPARE(control->activeIndex(), 2);
+        QVERIFY(!pages[1]->isVisible());
+        QVERIFY(!pages[3]->isVisible());
+        QCOMPARE(counter.shows.value(pages[3]), 0);  // an inner release shows nothing yet
+        control->releaseShowing();
+        QVERIFY(pages[3]->isVisible());
+        QCOMPARE(pages[3]->geometry().width(), 400);
+        QCOMPARE(counter.shows.value(pages[1]), 0);
+        QCOMPARE(counter.shows.value(pages[3]), 1);
+        // Released, activating shows at once again; a surplus release changes nothing.
+        control->releaseShowing();
+        control->setActiveIndex(0);
+        QVERIFY(pages[1]->isVisible());
+        QVERIFY(!pages[3]->isVisible());
     }
 
     void deletingPagesTakesTheirTabsAway()
