@@ -136,21 +136,6 @@ private slots:
         QCOMPARE(prompter.shown().size(), canAsk ? 1 : 0);
         QCOMPARE(window->tabbedBrowser().tabs().locations(), LastTabs);
     }
-
-    void oneStartThatNeverEndedAsksNothing()
-    {
-        QVERIFY(TextFile::writeLines(DataFolder::filePath(Workspace::FileName), LastTabs));
-        {
-            const std::unique_ptr<TfrmKestrelBrowser> crashed = newWindow(m_controls);
-            crashed->show();
-        }
-        ScriptedPrompter prompter;
-        const std::unique_ptr<TfrmKestrelBrowser> window = newWindow(m_controls);
-        window->setStartPrompter(&prompter);
-        window->show();
-        QVERIFY(prompter.shown().isEmpty());
-        QCOMPARE(window->tabbedBrowser().tabs().locations(), LastTabs);
-    }
 };
 
 KESTREL_TEST(CrashLoopStartTest)
