@@ -146,7 +146,10 @@ void PostNotes::SaveNotes(QWidget *view, const QString &address)
     view->setProperty(ShownPageProperty, QVariant());
     if (!readable)
         return;
-    PostNoteFile file(lines.value_or(QStringList()));
+    const QStringList before = lines.value_or(QStringList());
+    PostNoteFile file(before);
     file.replaceNotes(key, notes);
-    TextFile::writeLines(path, file.lines());
+    // Leaving a page without notes changes nothing: the file is not written (nor made) again.
+    if (file.lines() != before)
+        TextFile::writeLines(path, file.lines());
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QQueue>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -159,6 +160,12 @@ private slots:
         QVERIFY(rig.shown().isEmpty());
         rig.notes.SaveNotes(&rig.view, PageA + u"#part"_s);
         QCOMPARE(rig.file(), (QStringList{u"[http://b.test/]"_s, u"0.500|0.500|B|kept"_s}));
+
+        // Pages that never had notes leave no file behind.
+        QVERIFY(QFile::remove(rig.notes.notesFilePath()));
+        rig.notes.LoadNotes(&rig.view, PageA);
+        rig.notes.SaveNotes(&rig.view, PageA);
+        QVERIFY(!QFile::exists(rig.notes.notesFilePath()));
     }
 
     void aSecondLeaveBeforeThePageChangedKeepsItsNotes()
