@@ -30,7 +30,11 @@ int StartRecord::readCount(const QString &path)
 void StartRecord::begin()
 {
     m_previousUnfinished = readCount(filePath());
-    TextFile::writeLines(filePath(), {QString::number(qMin(m_previousUnfinished + 1, MaxCount))});
+    // A plain write: the count is no data of the user's, needs no last-good copy nor a flush to
+    // the disk on the way to the first window, and a torn one reads as 0.
+    QFile file(filePath());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(QByteArray::number(qMin(m_previousUnfinished + 1, MaxCount)) + "\r\n");
     m_timer.start();
 }
 
@@ -45,8 +49,6 @@ void StartRecord::clear()
 {
     m_timer.stop();
     QFile::remove(filePath());
-    // The data folder's files keep a last-good copy; this one has nothing worth keeping.
-    QFile::remove(TextFile::backupPath(filePath()));
 }
 
 void StartRecord::tmrStartRecordTimer()

@@ -43,10 +43,11 @@ public:
     void tmrStartRecordTimer();
 
     QString filePath() const;
+
+private:
     // The count the file holds: 0 when it is missing or holds anything else than a count.
     static int readCount(const QString &path);
 
-private:
     QString m_dataFolder;
     QTimer m_timer;
     int m_previousUnfinished = 0;

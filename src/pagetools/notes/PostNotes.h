@@ -56,9 +56,6 @@ public:
     // The notes on a view, in child order.
     static QList<TWebPostNote *> notesOn(const QWidget *view);
 
-    TPostNoteDlg &PostNoteDlg1() { return m_dialog; }
-    const QPixmap &ImageNote() const { return m_imageNote; }
-
 private:
     TWebPostNote *createNote(QWidget *view, const QString &subject, const QString &message);
 

@@ -81,7 +81,6 @@ void TWebPostNote::setTextMessage(const QString &message)
 
 void TWebPostNote::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
     m_image->setPixmap(picture);
     if (!picture.isNull())
         m_image->resize(picture.size());

@@ -29,7 +29,6 @@ public:
     void setSubject(const QString &subject);
     QString TextMessage() const;
     void setTextMessage(const QString &message);
-    QPixmap Picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
 
     bool isOpen() const { return width() > ClosedSize; }
@@ -58,7 +57,6 @@ private:
 
     TPostNoteDlg &m_dialog;
     Prompter &m_prompter;
-    QPixmap m_picture;
     QLabel *m_image;
     QLabel *m_subject;
     QPlainTextEdit *m_message;

@@ -13,6 +13,7 @@
 
 #include <QMenu>
 #include <QTest>
+#include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +32,19 @@ QAction *entryOf(QMenu *menu, const QString &caption)
         }
     }
     return nullptr;
+}
+
+// The page format menu acting on the window's active view.
+std::unique_ptr<PageFormat> pageFormatOf(TfrmKestrelBrowser &window, CommandRegistry &commands,
+                                         ScriptedPrompter &prompter)
+{
+    return std::make_unique<PageFormat>(
+        commands, prompter,
+        PageFormat::Page{[&window] { return window.GetActiveDocument(); },
+                         [&window, &prompter](CommandTarget::Group group, int id, int option) {
+                             TKestrelWB *view = window.GetActiveBrowser();
+                             return view ? view->ExecCommandTarget(group, id, option, prompter) : QVariant();
+                         }});
 }
 
 // Selects the words of #chosen, in a page with nothing editable.
@@ -82,6 +96,15 @@ class PageFormatEndToEndTest : public QObject
 
     LoopbackServer m_server;
 
+    // Shows the window with one tab on the server's page; that tab's view.
+    TKestrelWB *showOn(TfrmKestrelBrowser &window, const QString &path)
+    {
+        window.resize(900, 700);
+        window.show();
+        window.AddBrowserTab(m_server.url(path).toString());
+        return window.GetActiveBrowser();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -97,10 +120,7 @@ private slots:
     void boldAndBackgroundColourRestyleTheSelection()
     {
         TfrmKestrelBrowser window;
-        window.resize(900, 700);
-        window.show();
-        window.AddBrowserTab(m_server.url(u"/plain.html"_s).toString());
-        TKestrelWB *view = window.GetActiveBrowser();
+        TKestrelWB *view = showOn(window, u"/plain.html"_s);
         QVERIFY(view);
         QVERIFY(waitUntil([&] {
             const auto document = window.GetActiveDocument();
@@ -110,13 +130,9 @@ private slots:
 
         CommandRegistry commands;
         ScriptedPrompter prompter;
-        PageFormat format(commands, prompter,
-                          PageFormat::Page{[&] { return window.GetActiveDocument(); },
-                                           [&](CommandTarget::Group group, int id, int option) {
-                                               return view->ExecCommandTarget(group, id, option, prompter);
-                                           }});
-        QMenu &menu = format.PopupMenuPageFormat();
-        format.PopupMenuPageFormatPopup();
+        const std::unique_ptr<PageFormat> format = pageFormatOf(window, commands, prompter);
+        QMenu &menu = format->PopupMenuPageFormat();
+        format->PopupMenuPageFormatPopup();
         QAction *bold = entryOf(&menu, u"&Bold"_s);
         QAction *background = entryOf(&menu, u"&Selection Background Color"_s);
         QVERIFY(bold && background);
@@ -137,17 +153,14 @@ private slots:
         QCOMPARE(style.at(3).toString(), u"chosen words"_s);
 
         // The menu now shows the selection as bold.
-        format.PopupMenuPageFormatPopup();
+        format->PopupMenuPageFormatPopup();
         QVERIFY(bold->isChecked());
     }
 
     void aColourSetInAFocusedFrameChangesOnlyThatFrame()
     {
         TfrmKestrelBrowser window;
-        window.resize(900, 700);
-        window.show();
-        window.AddBrowserTab(m_server.url(u"/framed.html"_s).toString());
-        TKestrelWB *view = window.GetActiveBrowser();
+        TKestrelWB *view = showOn(window, u"/framed.html"_s);
         QVERIFY(view);
         QVERIFY(waitUntil([&] {
             return !view->Busy()
@@ -163,17 +176,13 @@ private slots:
 
         CommandRegistry commands;
         ScriptedPrompter prompter;
-        PageFormat format(commands, prompter,
-                          PageFormat::Page{[&] { return window.GetActiveDocument(); },
-                                           [&](CommandTarget::Group group, int id, int option) {
-                                               return view->ExecCommandTarget(group, id, option, prompter);
-                                           }});
+        const std::unique_ptr<PageFormat> format = pageFormatOf(window, commands, prompter);
         prompter.queueColour(QColor(Qt::red));
-        QAction *background = entryOf(&format.PopupMenuPageFormat(), u"&Background Color"_s);
+        QAction *background = entryOf(&format->PopupMenuPageFormat(), u"&Background Color"_s);
         QVERIFY(background);
         background->trigger();
         prompter.queueColour(QColor(0x12, 0xAB, 0xEF));
-        entryOf(&format.PopupMenuPageFormat(), u"Font &Color"_s)->trigger();
+        entryOf(&format->PopupMenuPageFormat(), u"Font &Color"_s)->trigger();
 
         const QVariantList colours = runPageScript(view, ColoursScript).toList();
         QCOMPARE(colours, (QVariantList{u"rgba(0, 0, 0, 0)"_s, u"rgb(0, 0, 0)"_s, u"rgb(255, 0, 0)"_s,
